@@ -1,0 +1,5 @@
+#include "ui/app.h"
+
+#include "ui/dialog.h"
+
+int CWinApp::ExitInstance() { return CDialog::QuitCode(); }

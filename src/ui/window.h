@@ -1,0 +1,107 @@
+#pragma once
+// The thin window layer: a C++ object per window, reached from its HWND through a window
+// property, and per-class message maps that read as one table of handlers.
+
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd();
+
+    HWND m_hWnd = nullptr;
+
+    static CWnd* FromHandle(HWND hwnd);
+    // Gives the window a first look at a message before the modal loop dispatches it;
+    // true when the message is consumed.
+    virtual bool PreTranslateMessage(MSG& msg);
+
+protected:
+    void Attach(HWND hwnd);
+    void Detach();
+    // True when the message was handled; result then holds its answer.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+};
+
+// A table of handlers for T. Lookup walks the entries, then the base class's table.
+template <class T>
+class MessageMap {
+public:
+    using Handler = std::function<bool(T&, WPARAM, LPARAM, LRESULT&)>;
+    struct Entry {
+        UINT message;
+        UINT first = 0, last = 0;  // command or control id range for WM_COMMAND / WM_NOTIFY
+        UINT code = 0;             // notification code for WM_NOTIFY; 0 matches any
+        Handler handler;
+    };
+
+    MessageMap(std::initializer_list<Entry> entries) : entries_(entries) {}
+
+    template <class Base>
+    MessageMap(const MessageMap<Base>* base, std::initializer_list<Entry> entries) : entries_(entries) {
+        base_ = [base](T& self, UINT message, WPARAM w, LPARAM l, LRESULT& result) {
+            return base->Dispatch(static_cast<Base&>(self), message, w, l, result);
+        };
+    }
+
+    bool Dispatch(T& self, UINT message, WPARAM w, LPARAM l, LRESULT& result) const {
+        for (const Entry& e : entries_)
+            if (Matches(e, message, w, l) && e.handler(self, w, l, result)) return true;
+        return base_ && base_(self, message, w, l, result);
+    }
+
+private:
+    static bool Matches(const Entry& e, UINT message, WPARAM w, LPARAM l) {
+        if (e.message != message) return false;
+        if (message == WM_COMMAND) return LOWORD(w) >= e.first && LOWORD(w) <= e.last;
+        if (message == WM_NOTIFY) {
+            const auto* header = reinterpret_cast<const NMHDR*>(l);
+            return header->idFrom >= e.first && header->idFrom <= e.last && (e.code == 0 || header->code == e.code);
+        }
+        return true;
+    }
+
+    std::vector<Entry> entries_;
+    std::function<bool(T&, UINT, WPARAM, LPARAM, LRESULT&)> base_;
+};
+
+// Entry builders: OnMessage(WM_PAINT, &CMyDlg::Paint), OnCommand(IDC_SAVE, &CMyDlg::Save), ...
+template <class T>
+typename MessageMap<T>::Entry OnMessage(UINT message, LRESULT (T::*fn)(WPARAM, LPARAM)) {
+    return {message, 0, 0, 0, [fn](T& self, WPARAM w, LPARAM l, LRESULT& result) {
+                result = (self.*fn)(w, l);
+                return true;
+            }};
+}
+
+template <class T>
+typename MessageMap<T>::Entry OnCommand(UINT id, void (T::*fn)()) {
+    return {WM_COMMAND, id, id, 0, [fn](T& self, WPARAM, LPARAM, LRESULT& result) {
+                (self.*fn)();
+                result = 0;
+                return true;
+            }};
+}
+
+template <class T>
+typename MessageMap<T>::Entry OnCommandRange(UINT first, UINT last, void (T::*fn)(UINT id)) {
+    return {WM_COMMAND, first, last, 0, [fn](T& self, WPARAM w, LPARAM, LRESULT& result) {
+                (self.*fn)(LOWORD(w));
+                result = 0;
+                return true;
+            }};
+}
+
+template <class T>
+typename MessageMap<T>::Entry OnNotify(UINT id, UINT code, LRESULT (T::*fn)(NMHDR*)) {
+    return {WM_NOTIFY, id, id, code, [fn](T& self, WPARAM, LPARAM l, LRESULT& result) {
+                result = (self.*fn)(reinterpret_cast<NMHDR*>(l));
+                return true;
+            }};
+}

@@ -1,0 +1,91 @@
+// Helper for the end-to-end tests of the real program under Wine.
+//   e2e_tool monitor OUT READY STOP   receive debug output (the DBWIN_BUFFER protocol debug
+//                                     viewers use) into OUT, one "pid<TAB>text" line per
+//                                     message with \n, \r, \t and \\ escaped; touch READY once
+//                                     listening; stop when the file STOP exists
+//   e2e_tool close PID                post WM_CLOSE to the top-level windows of process PID
+//   e2e_tool windows PID              print how many visible top-level windows PID has
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+struct DbwinBuffer {
+    DWORD processId;
+    char text[4096 - sizeof(DWORD)];
+};
+
+bool Exists(const wchar_t* path) { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
+
+int Monitor(const wchar_t* out, const wchar_t* ready, const wchar_t* stop) {
+    HANDLE bufferReady = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_BUFFER_READY");
+    HANDLE dataReady = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY");
+    HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(DbwinBuffer),
+                                        L"DBWIN_BUFFER");
+    if (!bufferReady || !dataReady || !mapping) return 2;
+    auto* buffer = static_cast<DbwinBuffer*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(DbwinBuffer)));
+    FILE* file = _wfopen(out, L"wb");
+    if (!buffer || !file) return 2;
+    if (FILE* flag = _wfopen(ready, L"wb")) fclose(flag);
+    SetEvent(bufferReady);
+    while (!Exists(stop)) {
+        if (WaitForSingleObject(dataReady, 50) != WAIT_OBJECT_0) continue;
+        std::string line = std::to_string(buffer->processId) + "\t";
+        for (const char* p = buffer->text; *p && p < buffer->text + sizeof buffer->text; ++p) {
+            switch (*p) {
+                case '\n': line += "\\n"; break;
+                case '\r': line += "\\r"; break;
+                case '\t': line += "\\t"; break;
+                case '\\': line += "\\\\"; break;
+                default: line += *p;
+            }
+        }
+        line += "\n";
+        fwrite(line.data(), 1, line.size(), file);
+        fflush(file);
+        SetEvent(bufferReady);
+    }
+    fclose(file);
+    return 0;
+}
+
+struct WindowQuery {
+    DWORD processId;
+    bool close;
+    int count;
+};
+
+BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM param) {
+    auto* query = reinterpret_cast<WindowQuery*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != query->processId) return TRUE;
+    if (query->close) {
+        PostMessageW(hwnd, WM_CLOSE, 0, 0);
+        ++query->count;
+    } else if (IsWindowVisible(hwnd)) {
+        ++query->count;
+    }
+    return TRUE;
+}
+
+int Windows(DWORD processId, bool close) {
+    WindowQuery query{processId, close, 0};
+    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&query));
+    std::printf("%d\n", query.count);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"monitor" && argc == 5) return Monitor(argv[2], argv[3], argv[4]);
+    if (command == L"close" && argc == 3) return Windows(static_cast<DWORD>(_wtoi(argv[2])), true);
+    if (command == L"windows" && argc == 3) return Windows(static_cast<DWORD>(_wtoi(argv[2])), false);
+    std::fprintf(stderr, "usage: e2e_tool monitor OUT READY STOP | close PID | windows PID\n");
+    return 1;
+}
