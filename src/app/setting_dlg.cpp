@@ -18,9 +18,9 @@ const MessageMap<CSettingDlg>& CSettingDlg::Messages() {
     return map;
 }
 
-bool CSettingDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool CSettingDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return Messages().Dispatch(*this, message, wParam, lParam, result) ||
-           CDialog::OnMessage(message, wParam, lParam, result);
+           CDialog::HandleMessage(message, wParam, lParam, result);
 }
 
 LRESULT CSettingDlg::QueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(icon_); }

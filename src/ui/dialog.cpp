@@ -71,7 +71,7 @@ void CDialog::EndDialog(INT_PTR result) {
     }
 }
 
-bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
         if (LOWORD(wParam) == IDOK) {
             OnOK();
@@ -96,7 +96,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     auto* self = static_cast<CDialog*>(CWnd::FromHandle(hwnd));
     if (!self) return FALSE;
     LRESULT result = 0;
-    if (!self->OnMessage(message, wParam, lParam, result)) return FALSE;
+    if (!self->HandleMessage(message, wParam, lParam, result)) return FALSE;
     switch (message) {
         // These answer through the return value, not DWLP_MSGRESULT.
         case WM_CTLCOLORDLG:

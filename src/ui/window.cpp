@@ -20,4 +20,4 @@ void CWnd::Detach() {
     m_hWnd = nullptr;
 }
 
-bool CWnd::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool CWnd::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

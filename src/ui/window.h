@@ -26,7 +26,7 @@ protected:
     void Attach(HWND hwnd);
     void Detach();
     // True when the message was handled; result then holds its answer.
-    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 };
 
 // A table of handlers for T. Lookup walks the entries, then the base class's table.

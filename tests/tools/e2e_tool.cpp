@@ -5,6 +5,8 @@
 //                                     listening; stop when the file STOP exists
 //   e2e_tool close PID                post WM_CLOSE to the top-level windows of process PID
 //   e2e_tool windows PID              print how many visible top-level windows PID has
+//   e2e_tool close-program NAME       post WM_CLOSE to the top-level windows of every
+//                                     process whose program file is called NAME
 #include <windows.h>
 
 #include <cstdio>
@@ -56,13 +58,26 @@ struct WindowQuery {
     DWORD processId;
     bool close;
     int count;
+    const wchar_t* programName = nullptr;
 };
+
+bool RunsProgram(DWORD processId, const wchar_t* name) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process) return false;
+    wchar_t path[MAX_PATH];
+    DWORD size = MAX_PATH;
+    const bool got = QueryFullProcessImageNameW(process, 0, path, &size) != 0;
+    CloseHandle(process);
+    if (!got) return false;
+    const wchar_t* file = wcsrchr(path, L'\\');
+    return _wcsicmp(file ? file + 1 : path, name) == 0;
+}
 
 BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM param) {
     auto* query = reinterpret_cast<WindowQuery*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != query->processId) return TRUE;
+    if (query->programName ? !RunsProgram(owner, query->programName) : owner != query->processId) return TRUE;
     if (query->close) {
         PostMessageW(hwnd, WM_CLOSE, 0, 0);
         ++query->count;
@@ -72,8 +87,8 @@ BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-int Windows(DWORD processId, bool close) {
-    WindowQuery query{processId, close, 0};
+int Windows(DWORD processId, bool close, const wchar_t* programName = nullptr) {
+    WindowQuery query{processId, close, 0, programName};
     EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&query));
     std::printf("%d\n", query.count);
     return 0;
@@ -86,6 +101,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"monitor" && argc == 5) return Monitor(argv[2], argv[3], argv[4]);
     if (command == L"close" && argc == 3) return Windows(static_cast<DWORD>(_wtoi(argv[2])), true);
     if (command == L"windows" && argc == 3) return Windows(static_cast<DWORD>(_wtoi(argv[2])), false);
-    std::fprintf(stderr, "usage: e2e_tool monitor OUT READY STOP | close PID | windows PID\n");
+    if (command == L"close-program" && argc == 3) return Windows(0, true, argv[2]);
+    std::fprintf(stderr, "usage: e2e_tool monitor OUT READY STOP | close PID | windows PID | close-program NAME\n");
     return 1;
 }

@@ -1,0 +1,94 @@
+# Shared by the end-to-end tests: the real program under Wine, its debug output captured
+# by e2e_tool's monitor. Each test script gets: PROGRAM E2E_TOOL WORK_FOLDER.
+set -u
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/../../tools/wine-env.sh"
+wine_find
+
+PROGRAM=$1
+E2E_TOOL=$2
+WORK=$3
+rm -rf "$WORK"
+mkdir -p "$WORK"
+failures=0
+
+# A prefix and server of its own: these tests remap drives and restart their server,
+# which must not disturb tests running beside them.
+wine_prepare "$(dirname "$WORK")/wineprefix-e2e" null
+wine_start_server
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# make_record FILE [RECORD_LENGTH] [PRODUCT]: a 544-byte setup.cfg with plausible values.
+make_record() {
+    python3 - "$1" "${2:-544}" "${3:-M250}" <<'PY'
+import struct, sys
+path, length, product = sys.argv[1], int(sys.argv[2]), sys.argv[3].encode()
+b = bytearray(544)
+struct.pack_into("<II", b, 0, length, 0x00010002)
+b[8:8 + len(product)] = product
+for offset, value in ((64, 1), (120, 3), (176, 2), (180, 1), (196, 3), (200, 12), (212, 1), (416, 0), (428, 0)):
+    struct.pack_into("<i", b, offset, value)
+open(path, "wb").write(b)
+PY
+}
+
+monitor_start() {
+    MONITOR_OUT=$WORK/debug.txt
+    rm -f "$WORK/monitor.ready" "$WORK/monitor.stop"
+    "$WINE" "$E2E_TOOL" monitor "$(wine_path "$MONITOR_OUT")" "$(wine_path "$WORK/monitor.ready")" \
+        "$(wine_path "$WORK/monitor.stop")" &
+    MONITOR_PID=$!
+    for _ in $(seq 100); do [ -f "$WORK/monitor.ready" ] && return 0; sleep 0.05; done
+    fail "debug monitor did not start"
+}
+
+monitor_stop() {
+    touch "$WORK/monitor.stop"
+    wait "$MONITOR_PID" 2>/dev/null
+}
+
+# wait_for_line TEXT [SECONDS]: waits until the captured output holds TEXT (escaped form).
+wait_for_line() {
+    local text=$1 seconds=${2:-20}
+    for _ in $(seq $((seconds * 20))); do
+        grep -qF -- "$text" "$MONITOR_OUT" 2>/dev/null && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# The Windows process id that printed TEXT.
+pid_of_line() { grep -F -- "$1" "$MONITOR_OUT" | head -1 | cut -f1; }
+
+# The lines printed by one process, without the pid column.
+lines_of() { awk -F'\t' -v pid="$1" '$1 == pid { print $2 }' "$MONITOR_OUT"; }
+
+close_windows_of() { "$WINE" "$E2E_TOOL" close "$1" >/dev/null; }
+
+# expect_exit PID SECONDS: the Unix process PID ends by itself within SECONDS.
+expect_exit() {
+    local pid=$1 seconds=$2 what=$3
+    for _ in $(seq $((seconds * 20))); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid"; return 0; }
+        sleep 0.05
+    done
+    fail "$what: still running after $seconds s"
+    kill "$pid" 2>/dev/null
+    return 1
+}
+
+finish() {
+    monitor_stop
+    wine_stop_server
+    if [ "$failures" -eq 0 ]; then
+        echo "e2e: all checks passed"
+        exit 0
+    fi
+    echo "e2e: $failures check(s) failed; debug output:"
+    cat "$MONITOR_OUT" 2>/dev/null
+    exit 1
+}
