@@ -26,12 +26,29 @@ else
     kill "$app"
 fi
 
+# 1b. No setup.cfg: the factory defaults are loaded instead.
+mkdir -p "$WORK/defaults only"
+make_record "$WORK/defaults only/default.cfg" 544 FACTORY
+"$WINE" "$PROGRAM" "$(wine_path "$WORK/defaults only/")" &
+app=$!
+if wait_for_line 'Read Product:[FACTORY]'; then
+    pid=$(pid_of_line 'Read Product:[FACTORY]')
+    want=$(printf '%s\n' 'Warning Zentrova Setting not found !\n' "$load_banner" \
+        'Read Product:[FACTORY], Config Ver.:[1.2], CheckSum:[544], Read Size:[544]\n')
+    [ "$(lines_of "$pid")" = "$want" ] || fail "defaults only: diagnostics differ: $(lines_of "$pid")"
+    close_windows_of "$pid"
+    expect_exit "$app" 20 "defaults only"
+else
+    fail "defaults only: default.cfg was not loaded"
+    kill "$app"
+fi
+
 # 2. No argument, and two arguments: quit at once without touching any card.
 "$WINE" "$PROGRAM" &
 expect_exit $! 20 "no argument"
 "$WINE" "$PROGRAM" "$(wine_path "$WORK/fixed card/")" extra &
 expect_exit $! 20 "two arguments"
-[ "$(grep -c 'Zentrova' "$MONITOR_OUT")" -eq 1 ] || fail "a start without one argument read the card"
+[ "$(grep -c 'Zentrova' "$MONITOR_OUT")" -eq 3 ] || fail "a start without one argument read the card"
 
 # 3. Started from a removable drive, in a folder with a blank: the program copies itself
 #    under the local application data, starts the copy with that folder, and quits.
