@@ -4,7 +4,9 @@
 
 #include "app/registry_manager.h"
 
-bool CompanionViewerRunning() { return FindWindowW(nullptr, kViewerWindowTitle) != nullptr; }
+bool CompanionViewerRunning() {
+    return FindWindowW(nullptr, kViewerWindowTitle) != nullptr;
+}
 
 std::wstring ReadViewerLanguage() {
     // 260 bytes into a 260-character zeroed buffer: the text always ends in NUL.

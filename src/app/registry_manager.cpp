@@ -6,8 +6,8 @@ LONG CRegistryManager::OpenKey(HKEY root, const wchar_t* subKey, DWORD options, 
 
 void CRegistryManager::ListSubKeys(HKEY key, std::vector<std::wstring>& names) {
     DWORD count = 0;
-    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr, nullptr,
-                         nullptr, nullptr) != ERROR_SUCCESS)
+    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         nullptr) != ERROR_SUCCESS)
         return;
     for (DWORD i = 0; i < count; ++i) {
         wchar_t name[256];
@@ -19,8 +19,8 @@ void CRegistryManager::ListSubKeys(HKEY key, std::vector<std::wstring>& names) {
 
 void CRegistryManager::ListValues(HKEY key, std::vector<std::wstring>& names) {
     DWORD count = 0;
-    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr,
-                         nullptr, nullptr) != ERROR_SUCCESS)
+    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
+                         nullptr) != ERROR_SUCCESS)
         return;
     std::wstring name(16384, L'\0');
     for (DWORD i = 0; i < count; ++i) {

@@ -23,7 +23,9 @@ bool CSettingDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
            CDialog::HandleMessage(message, wParam, lParam, result);
 }
 
-LRESULT CSettingDlg::QueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(icon_); }
+LRESULT CSettingDlg::QueryDragIcon(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(icon_);
+}
 
 BOOL CSettingDlg::OnInitDialog() {
     CDialog::OnInitDialog();

@@ -1,8 +1,8 @@
 #include "app/win32_startup_host.h"
 
-#include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <windows.h>
 
 std::wstring Win32StartupHost::ModulePath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -27,14 +27,15 @@ std::wstring Win32StartupHost::LocalAppDataFolder() {
     return folder;
 }
 
-void Win32StartupHost::CreateFolder(const std::wstring& path) { CreateDirectoryW(path.c_str(), nullptr); }
+void Win32StartupHost::CreateFolder(const std::wstring& path) {
+    CreateDirectoryW(path.c_str(), nullptr);
+}
 
 bool Win32StartupHost::CopyProgram(const std::wstring& from, const std::wstring& to) {
     return CopyFileW(from.c_str(), to.c_str(), FALSE) != 0;
 }
 
-void Win32StartupHost::Launch(const std::wstring& program, const std::wstring& parameters,
-                              const std::wstring& folder) {
+void Win32StartupHost::Launch(const std::wstring& program, const std::wstring& parameters, const std::wstring& folder) {
     ShellExecuteW(nullptr, L"open", program.c_str(), parameters.c_str(), folder.c_str(), SW_SHOWNORMAL);
 }
 

@@ -19,9 +19,13 @@ std::string ConfigRecord::TextAt(std::size_t offset, std::size_t size) const {
     return std::string(begin, std::find(begin, begin + size, std::uint8_t{0}));
 }
 
-std::string ConfigRecord::ProductName() const { return TextAt(kProductNameOffset, kProductNameSize); }
+std::string ConfigRecord::ProductName() const {
+    return TextAt(kProductNameOffset, kProductNameSize);
+}
 
-std::string ConfigRecord::TimeZoneName() const { return TextAt(kTimeZoneNameOffset, kTimeZoneNameSize); }
+std::string ConfigRecord::TimeZoneName() const {
+    return TextAt(kTimeZoneNameOffset, kTimeZoneNameSize);
+}
 
 void ConfigRecord::SetTimeZoneName(std::string_view ansi) {
     auto field = bytes_.begin() + kTimeZoneNameOffset;

@@ -11,7 +11,7 @@
 
 // Offsets of the 32-bit fields the program reads or writes.
 enum class Field : std::uint16_t {
-    RecordLength = 0,  // unsigned: bytes the camera stored; printed as "CheckSum"
+    RecordLength = 0,   // unsigned: bytes the camera stored; printed as "CheckSum"
     ConfigVersion = 4,  // unsigned: major << 16 | minor
     FrontCameraResolution = 52,
     FrontCameraBrightness = 64,
@@ -53,7 +53,7 @@ enum class Field : std::uint16_t {
 };
 
 class ConfigRecord {
-public:
+  public:
     static constexpr std::size_t kSize = 544;
     static constexpr std::size_t kProductNameOffset = 8, kProductNameSize = 16;
     static constexpr std::size_t kPreservedBytesOffset = 40, kPreservedBytesSize = 10;
@@ -79,7 +79,7 @@ public:
     std::span<std::uint8_t, kSize> Bytes() { return bytes_; }
     std::span<const std::uint8_t, kSize> Bytes() const { return bytes_; }
 
-private:
+  private:
     std::string TextAt(std::size_t offset, std::size_t size) const;
 
     std::array<std::uint8_t, kSize> bytes_;

@@ -45,15 +45,21 @@ const DumpLine kSettingsDump[] = {
     {L"-----------------------------------------------------------------------------\n", {}},
 };
 
-std::int32_t Major(const ConfigRecord& r) { return static_cast<std::int32_t>(r.GetU32(Field::ConfigVersion) >> 16); }
-std::int32_t Minor(const ConfigRecord& r) { return static_cast<std::int32_t>(r.GetU32(Field::ConfigVersion) & 0xFFFF); }
+std::int32_t Major(const ConfigRecord& r) {
+    return static_cast<std::int32_t>(r.GetU32(Field::ConfigVersion) >> 16);
+}
+std::int32_t Minor(const ConfigRecord& r) {
+    return static_cast<std::int32_t>(r.GetU32(Field::ConfigVersion) & 0xFFFF);
+}
 
 }  // namespace
 
 ConfigStore::ConfigStore(FileSystem& files, DebugOutput& debug, const AnsiCodePage& ansi, UserNotices& notices)
     : files_(files), debug_(debug), ansi_(ansi), notices_(notices) {}
 
-void ConfigStore::CreateEmpty() { record_ = std::make_unique<ConfigRecord>(); }
+void ConfigStore::CreateEmpty() {
+    record_ = std::make_unique<ConfigRecord>();
+}
 
 bool ConfigStore::Load(const std::wstring& path) {
     auto file = files_.Open(path, FileOpen::ReadExclusive);
@@ -83,7 +89,8 @@ bool ConfigStore::Load(const std::wstring& path) {
     debug_.Write(FormatText(L"Read Product:[%ls], Config Ver.:[%d.%d], CheckSum:[%d], Read Size:[%d]\n",
                             ansi_.ToWide(record_->ProductName()).c_str(), Major(*record_), Minor(*record_),
                             record_->Get(Field::RecordLength), static_cast<std::int32_t>(length)));
-    if (length > ConfigRecord::kSize) debug_.Write(L"Warning config version seems to be higher than 1.2 or invalid !\n");
+    if (length > ConfigRecord::kSize)
+        debug_.Write(L"Warning config version seems to be higher than 1.2 or invalid !\n");
     if (length != record_->GetU32(Field::RecordLength))
         debug_.Write(L"Warning file length differs  from the checksum !\n");
     return true;

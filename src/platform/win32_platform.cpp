@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-void Win32DebugOutput::Write(std::wstring_view text) { OutputDebugStringW(std::wstring(text).c_str()); }
+void Win32DebugOutput::Write(std::wstring_view text) {
+    OutputDebugStringW(std::wstring(text).c_str());
+}
 
 std::wstring Win32AnsiCodePage::ToWide(std::string_view bytes) const {
     if (bytes.empty()) return {};
@@ -26,7 +28,7 @@ std::string Win32AnsiCodePage::FromWide(std::wstring_view text) const {
 namespace {
 
 class Win32CardFile final : public CardFile {
-public:
+  public:
     explicit Win32CardFile(HANDLE handle) : handle_(handle) {}
     ~Win32CardFile() override { Close(); }
 
@@ -61,7 +63,7 @@ public:
         return closed;
     }
 
-private:
+  private:
     HANDLE handle_;
 };
 
@@ -86,7 +88,9 @@ std::unique_ptr<CardFile> Win32FileSystem::Open(const std::wstring& path, FileOp
     return std::make_unique<Win32CardFile>(handle);
 }
 
-bool Win32FileSystem::Delete(const std::wstring& path) { return DeleteFileW(path.c_str()) != 0; }
+bool Win32FileSystem::Delete(const std::wstring& path) {
+    return DeleteFileW(path.c_str()) != 0;
+}
 
 std::int32_t Win32PcTimeZone::StandardBias() {
     TIME_ZONE_INFORMATION zone{};

@@ -2,4 +2,6 @@
 
 #include "ui/dialog.h"
 
-int CWinApp::ExitInstance() { return CDialog::QuitCode(); }
+int CWinApp::ExitInstance() {
+    return CDialog::QuitCode();
+}

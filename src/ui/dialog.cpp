@@ -1,6 +1,8 @@
 #include "ui/dialog.h"
 
-CDialog::~CDialog() { DestroyWindow(); }
+CDialog::~CDialog() {
+    DestroyWindow();
+}
 
 void CDialog::DestroyWindow() {
     if (!m_hWnd) return;
@@ -26,9 +28,11 @@ INT_PTR CDialog::DoModal(HWND owner) {
     // Show the finished window only; an initialisation that posted WM_QUIT shows nothing.
     MSG msg;
     if (!ended_ && !PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) {
+        // Centred over the owner, or on the screen's work area for a top-level window.
         RECT window{}, work{};
         GetWindowRect(m_hWnd, &window);
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        if (!owner || !GetWindowRect(owner, &work) || IsIconic(owner))
+            SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         const int width = window.right - window.left, height = window.bottom - window.top;
         SetWindowPos(m_hWnd, nullptr, work.left + (work.right - work.left - width) / 2,
                      work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

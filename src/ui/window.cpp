@@ -4,11 +4,17 @@ namespace {
 const wchar_t kObjectProperty[] = L"DashcamSetting.CWnd";
 }
 
-CWnd::~CWnd() { Detach(); }
+CWnd::~CWnd() {
+    Detach();
+}
 
-CWnd* CWnd::FromHandle(HWND hwnd) { return hwnd ? static_cast<CWnd*>(GetPropW(hwnd, kObjectProperty)) : nullptr; }
+CWnd* CWnd::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<CWnd*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+}
 
-bool CWnd::PreTranslateMessage(MSG&) { return false; }
+bool CWnd::PreTranslateMessage(MSG&) {
+    return false;
+}
 
 void CWnd::Attach(HWND hwnd) {
     m_hWnd = hwnd;
@@ -20,4 +26,6 @@ void CWnd::Detach() {
     m_hWnd = nullptr;
 }
 
-bool CWnd::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool CWnd::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}

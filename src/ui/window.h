@@ -9,7 +9,7 @@
 #include <vector>
 
 class CWnd {
-public:
+  public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -22,7 +22,7 @@ public:
     // true when the message is consumed.
     virtual bool PreTranslateMessage(MSG& msg);
 
-protected:
+  protected:
     void Attach(HWND hwnd);
     void Detach();
     // True when the message was handled; result then holds its answer.
@@ -32,7 +32,7 @@ protected:
 // A table of handlers for T. Lookup walks the entries, then the base class's table.
 template <class T>
 class MessageMap {
-public:
+  public:
     using Handler = std::function<bool(T&, WPARAM, LPARAM, LRESULT&)>;
     struct Entry {
         UINT message;
@@ -56,7 +56,7 @@ public:
         return base_ && base_(self, message, w, l, result);
     }
 
-private:
+  private:
     static bool Matches(const Entry& e, UINT message, WPARAM w, LPARAM l) {
         if (e.message != message) return false;
         if (message == WM_COMMAND) return LOWORD(w) >= e.first && LOWORD(w) <= e.last;

@@ -11,12 +11,13 @@ namespace {
 std::vector<std::uint8_t> RecordBytes(std::size_t size, std::uint32_t recordLength) {
     std::vector<std::uint8_t> bytes(size);
     std::iota(bytes.begin(), bytes.end(), std::uint8_t{1});
-    for (int i = 0; i < 4 && i < static_cast<int>(size); ++i) bytes[i] = static_cast<std::uint8_t>(recordLength >> (8 * i));
+    for (int i = 0; i < 4 && i < static_cast<int>(size); ++i)
+        bytes[i] = static_cast<std::uint8_t>(recordLength >> (8 * i));
     return bytes;
 }
 
 class ConfigStoreTest : public ::testing::Test {
-protected:
+  protected:
     MemoryFileSystem files;
     CapturedOutput debug;
     Latin1CodePage ansi;
@@ -164,14 +165,30 @@ TEST_F(ConfigStoreTest, SavePrintsTheSettingsDump) {
     const std::string name = "M250";
     std::copy(name.begin(), name.end(), r.Bytes().begin() + 8);
     const std::pair<Field, std::int32_t> values[] = {
-        {Field::FrontCameraBrightness, 1},   {Field::VoiceRecordingEnable, 1},    {Field::VoiceGuidanceVolume, 3},
-        {Field::WayguardVoiceEnable, 0},     {Field::LcdOff, 30000},              {Field::Wdr, 1},
-        {Field::FrontCameraResolution, 2},   {Field::RearCameraResolution, 3},    {Field::ImpactSensitivity, 4},
-        {Field::AdasSwitch2, 1},             {Field::SurveillanceEnable, 2},      {Field::ParkingImpactSensitivity, 5},
-        {Field::MotionDetectEnable, 1},      {Field::MotionSensitivity, 3},       {Field::StopRecordingTimer, 48},
-        {Field::StopRecordingVoltage12V, 7}, {Field::StopRecordingVoltage24V, 0}, {Field::BatteryAutoSetting, 31},
-        {Field::EventRecording, 1},          {Field::MotionDetection, 0},         {Field::EventRecordingPark, 1},
-        {Field::ManualRecording, 0},         {Field::SecurityLed, 1},             {Field::MemoryPartition, -2},
+        {Field::FrontCameraBrightness, 1},
+        {Field::VoiceRecordingEnable, 1},
+        {Field::VoiceGuidanceVolume, 3},
+        {Field::WayguardVoiceEnable, 0},
+        {Field::LcdOff, 30000},
+        {Field::Wdr, 1},
+        {Field::FrontCameraResolution, 2},
+        {Field::RearCameraResolution, 3},
+        {Field::ImpactSensitivity, 4},
+        {Field::AdasSwitch2, 1},
+        {Field::SurveillanceEnable, 2},
+        {Field::ParkingImpactSensitivity, 5},
+        {Field::MotionDetectEnable, 1},
+        {Field::MotionSensitivity, 3},
+        {Field::StopRecordingTimer, 48},
+        {Field::StopRecordingVoltage12V, 7},
+        {Field::StopRecordingVoltage24V, 0},
+        {Field::BatteryAutoSetting, 31},
+        {Field::EventRecording, 1},
+        {Field::MotionDetection, 0},
+        {Field::EventRecordingPark, 1},
+        {Field::ManualRecording, 0},
+        {Field::SecurityLed, 1},
+        {Field::MemoryPartition, -2},
     };
     for (auto [field, value] : values) r.Set(field, value);
     ASSERT_TRUE(store.Save(setup));
@@ -215,8 +232,8 @@ TEST_F(ConfigStoreTest, SaveReportsFailuresAfterTheFileIsOpen) {
         std::size_t writeBudget;
         bool failFlush, failClose;
     };
-    const Fault faults[] = {{"card full", 100, false, false}, {"flush", SIZE_MAX, true, false},
-                            {"close", SIZE_MAX, false, true}};
+    const Fault faults[] = {
+        {"card full", 100, false, false}, {"flush", SIZE_MAX, true, false}, {"close", SIZE_MAX, false, true}};
     for (const Fault& f : faults) {
         store.CreateEmpty();
         store.Record()->SetU32(Field::RecordLength, 544);

@@ -20,13 +20,15 @@ struct DbwinBuffer {
     char text[4096 - sizeof(DWORD)];
 };
 
-bool Exists(const wchar_t* path) { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const wchar_t* path) {
+    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
 
 int Monitor(const wchar_t* out, const wchar_t* ready, const wchar_t* stop) {
     HANDLE bufferReady = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_BUFFER_READY");
     HANDLE dataReady = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY");
-    HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(DbwinBuffer),
-                                        L"DBWIN_BUFFER");
+    HANDLE mapping =
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(DbwinBuffer), L"DBWIN_BUFFER");
     if (!bufferReady || !dataReady || !mapping) return 2;
     auto* buffer = static_cast<DbwinBuffer*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(DbwinBuffer)));
     FILE* file = _wfopen(out, L"wb");
@@ -38,11 +40,20 @@ int Monitor(const wchar_t* out, const wchar_t* ready, const wchar_t* stop) {
         std::string line = std::to_string(buffer->processId) + "\t";
         for (const char* p = buffer->text; *p && p < buffer->text + sizeof buffer->text; ++p) {
             switch (*p) {
-                case '\n': line += "\\n"; break;
-                case '\r': line += "\\r"; break;
-                case '\t': line += "\\t"; break;
-                case '\\': line += "\\\\"; break;
-                default: line += *p;
+                case '\n':
+                    line += "\\n";
+                    break;
+                case '\r':
+                    line += "\\r";
+                    break;
+                case '\t':
+                    line += "\\t";
+                    break;
+                case '\\':
+                    line += "\\\\";
+                    break;
+                default:
+                    line += *p;
             }
         }
         line += "\n";

@@ -1,6 +1,6 @@
 // The Win32 platform seams against the real file system and command-line parser.
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 namespace {
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         wchar_t base[MAX_PATH];
         GetTempPathW(MAX_PATH, base);
@@ -38,7 +38,7 @@ public:
     }
     const std::wstring& Path() const { return path_; }
 
-private:
+  private:
     std::wstring path_;
 };
 
