@@ -1,8 +1,9 @@
 #include "app/win32_startup_host.h"
 
+#include <windows.h>
+
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 std::wstring Win32StartupHost::ModulePath() {
     std::wstring path(MAX_PATH, L'\0');

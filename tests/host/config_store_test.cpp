@@ -1,8 +1,8 @@
 #include "config/config_store.h"
 
-#include <gtest/gtest.h>
-
 #include <numeric>
+
+#include <gtest/gtest.h>
 
 #include "support/fakes.h"
 

@@ -3,9 +3,9 @@
 #include "app/popups.h"
 
 #include <commctrl.h>
-#include <gtest/gtest.h>
-
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "resource.h"
 

@@ -1,12 +1,12 @@
 // The Win32 platform seams against the real file system and command-line parser.
-#include <shellapi.h>
 #include <windows.h>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
 
 #include "app/startup.h"
 #include "config/clock_file.h"
