@@ -79,7 +79,13 @@ bool CBaseDialog::PreTranslateMessage(MSG& msg) {
 void CBaseDialog::InitScrolling() {
     m_scrollPos = 0;
     SetWindowPos(m_hWnd, nullptr, 0, 0, kViewWidth, kViewHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, m_scrollMax + kViewHeight, kViewHeight, 0, 0};
+    SCROLLINFO info{sizeof info,
+                    SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
+                    0,
+                    m_scrollMax + kViewHeight,
+                    kViewHeight,
+                    0,
+                    0};
     SetScrollInfo(m_hWnd, SB_VERT, &info, TRUE);
 }
 

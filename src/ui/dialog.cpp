@@ -1,5 +1,7 @@
 #include "ui/dialog.h"
 
+#include "ui/control.h"
+
 CDialog::~CDialog() {
     DestroyWindow();
 }
@@ -100,7 +102,14 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     auto* self = static_cast<CDialog*>(CWnd::FromHandle(hwnd));
     if (!self) return FALSE;
     LRESULT result = 0;
-    if (!self->HandleMessage(message, wParam, lParam, result)) return FALSE;
+    bool handled = false;
+    if (message == WM_NOTIFY) {
+        // Controls that own their drawing (custom draw, tooltips) answer their own notifications.
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (auto* control = dynamic_cast<CControl*>(CWnd::FromHandle(header->hwndFrom)))
+            handled = control->OnReflectedNotify(header, result);
+    }
+    if (!handled && !self->HandleMessage(message, wParam, lParam, result)) return FALSE;
     switch (message) {
         // These answer through the return value, not DWLP_MSGRESULT.
         case WM_CTLCOLORDLG:
