@@ -1,0 +1,49 @@
+#pragma once
+// The system settings page: camera language, voice guidance, LCD, security LED, time
+// zone, the camera clock, daylight saving, speed unit and stamp, road-safety voice.
+
+#include <string>
+
+#include "config/config_store.h"
+#include "controls/base_dialog.h"
+#include "controls/sub_slider.h"
+#include "pages/page_texts.h"
+#include "platform/platform.h"
+
+class CSystemDlg final : public CBaseDialog {
+  public:
+    CSystemDlg(HWND parent, ConfigStore& store, TextLookup texts, FileSystem& files, std::wstring cardRoot);
+
+    void RefreshFromRecord();
+    bool PreTranslateMessage(MSG& msg) override;
+
+  protected:
+    BOOL OnInitDialog() override;
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+  private:
+    static const MessageMap<CSystemDlg>& Messages();
+    void BuildControls();
+    int PlaceLabel(int id, const wchar_t* key, int x, int y);
+    void PlaceTitle(int id, const wchar_t* key, int y);
+    void Check(int id, bool checked);
+    void EnableClockControls(bool enable);
+    void FillLanguageList();
+
+    LRESULT Paint(WPARAM, LPARAM);
+    LRESULT SliderMoved(WPARAM, LPARAM);
+    LRESULT ButtonDown(WPARAM, LPARAM);
+    void OptionClicked(UINT id);
+    void LanguageChanged();
+    void ClockToggled();
+    LRESULT TimeChanged(NMHDR*);
+    LRESULT DateChanged(NMHDR*);
+    void TakeCurrentTime();
+    void ResetTouchCalibration();
+
+    ConfigStore& store_;
+    TextLookup texts_;
+    FileSystem& files_;
+    const std::wstring cardRoot_;
+    CSubSlider voiceSlider_;
+};

@@ -1,0 +1,146 @@
+// The system settings page against real controls.
+#include "pages/system_dlg.h"
+
+#include <commctrl.h>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "config/clock_file.h"
+#include "resource.h"
+#include "support/fakes.h"
+
+namespace {
+
+class SystemPageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        store.CreateEmpty();
+        store.LanguagePack().PackCodes = {L"en", L"xx", L"fr"};
+        store.LanguagePack().PackLanguageNames = {L"English", L"French"};  // "xx" has no name
+        parent = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 0, 0, 722, 587, nullptr, nullptr,
+                                 nullptr, nullptr);
+        page = std::make_unique<CSystemDlg>(
+            parent, store, [](const std::wstring& key) { return key == L"IDS_STRING219" ? L"Initialize" : key; }, files,
+            L"E:\\cards\\mine\\");
+        ASSERT_TRUE(page->Create());
+        ShowWindow(page->m_hWnd, SW_SHOW);
+    }
+    void TearDown() override {
+        page.reset();
+        DestroyWindow(parent);
+        ClockSettingEnabled = 0;
+    }
+    ConfigRecord& Record() { return *store.Record(); }
+    HWND Item(int id) { return GetDlgItem(page->m_hWnd, id); }
+    bool Checked(int id) { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void Click(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
+
+    MemoryFileSystem files;
+    CapturedOutput debug;
+    Latin1CodePage ansi;
+    RecordedNotices notices;
+    ConfigStore store{files, debug, ansi, notices};
+    HWND parent = nullptr;
+    std::unique_ptr<CSystemDlg> page;
+};
+
+}  // namespace
+
+TEST_F(SystemPageTest, VoiceGuidanceOffKeepsTheVolume) {
+    Record().Set(Field::VoiceGuidanceEnable, 1);
+    Record().Set(Field::VoiceGuidanceVolume, 3);
+    page->RefreshFromRecord();
+    HWND voice = Item(IDC_SYS_VOICE);
+    EXPECT_EQ(SendMessageW(voice, TBM_GETPOS, 0, 0), 3);
+    SetFocus(voice);
+    SendMessageW(voice, WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(Record().Get(Field::VoiceGuidanceEnable), 0);
+    EXPECT_EQ(Record().Get(Field::VoiceGuidanceVolume), 3);
+    page->RefreshFromRecord();
+    EXPECT_EQ(SendMessageW(voice, TBM_GETPOS, 0, 0), 0);
+    SendMessageW(voice, WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(Record().Get(Field::VoiceGuidanceEnable), 1);
+    EXPECT_EQ(Record().Get(Field::VoiceGuidanceVolume), 1);
+}
+
+TEST_F(SystemPageTest, OddStoredValuesShowAsTheRulesSay) {
+    Record().Set(Field::LcdOff, 12345);
+    Record().Set(Field::SecurityLed, 2);
+    Record().Set(Field::SpeedStamp, 5);
+    Record().Set(Field::DaylightSaving, 5);
+    page->RefreshFromRecord();
+    EXPECT_TRUE(Checked(IDC_SYS_LCD_30S));
+    EXPECT_FALSE(Checked(IDC_SYS_LED_ON));
+    EXPECT_FALSE(Checked(IDC_SYS_LED_OFF));
+    EXPECT_TRUE(Checked(IDC_SYS_STAMP_OFF));
+    EXPECT_TRUE(Checked(IDC_SYS_DST_ON));
+    EXPECT_EQ(Record().Get(Field::LcdOff), 12345);
+    Click(IDC_SYS_LCD_10MIN);
+    EXPECT_EQ(Record().Get(Field::LcdOff), 600000);
+    Click(IDC_SYS_MPH);
+    EXPECT_EQ(Record().Get(Field::SpeedUnit), 1);
+}
+
+TEST_F(SystemPageTest, LanguageListHasOneEntryPerPackCode) {
+    Record().Set(Field::LanguageIndex, 0);
+    page->RefreshFromRecord();
+    page->RefreshFromRecord();  // filled once only
+    HWND list = Item(IDC_SYS_LANGUAGE);
+    ASSERT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 3);
+    wchar_t text[32];
+    SendMessageW(list, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"fr");
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0);
+    SendMessageW(list, CB_SETCURSEL, 1, 0);
+    SendMessageW(page->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SYS_LANGUAGE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(Record().Get(Field::LanguageIndex), 1);
+    Record().Set(Field::LanguageIndex, 7);
+    page->RefreshFromRecord();
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), CB_ERR);
+}
+
+TEST_F(SystemPageTest, TheClockBoxCopiesThePickers) {
+    ClockSettingEnabled = 1;
+    page->RefreshFromRecord();
+    EXPECT_EQ(ClockSettingEnabled, 0);
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_SYS_NOW)));
+    SYSTEMTIME when{2025, 3, 5, 7, 14, 5, 9, 0};
+    SendMessageW(Item(IDC_SYS_DATE), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&when));
+    SendMessageW(Item(IDC_SYS_TIME), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&when));
+    Click(IDC_SYS_CLOCK);
+    EXPECT_EQ(ClockSettingEnabled, 1);
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_SYS_DATE)));
+    EXPECT_EQ(ClockSetting.year, 2025);
+    EXPECT_EQ(ClockSetting.day, 7);
+    EXPECT_EQ(ClockSetting.hour, 14);
+    EXPECT_EQ(ClockSetting.second, 9);
+    Click(IDC_SYS_CLOCK);
+    EXPECT_EQ(ClockSettingEnabled, 0);
+    EXPECT_EQ(ClockSetting.year, 2025);
+}
+
+TEST_F(SystemPageTest, TouchResetMarksTheDriveRoot) {
+    std::vector<std::wstring> texts;
+    std::thread user([&] {
+        for (UINT answer : {IDYES, IDOK}) {
+            for (int i = 0; i < 300; ++i) {
+                HWND box = FindWindowW(L"#32770", L"Initialize");
+                if (box && IsWindowVisible(box)) {
+                    wchar_t text[256] = {};
+                    GetDlgItemTextW(box, 0xFFFF, text, 256);
+                    texts.emplace_back(text);
+                    PostMessageW(box, WM_COMMAND, answer, 0);
+                    Sleep(100);
+                    break;
+                }
+                Sleep(10);
+            }
+        }
+    });
+    SendMessageW(page->m_hWnd, WM_COMMAND, IDC_SYS_TOUCH_RESET, 0);
+    user.join();
+    EXPECT_TRUE(files.Exists(L"E:\\set_touch_cal.txt"));
+    EXPECT_FALSE(files.Exists(L"E:\\cards\\mine\\set_touch_cal.txt"));
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"IDS_STRING220\nIDS_STRING2200", L"IDS_STRING221"}));
+}
