@@ -1,7 +1,6 @@
 #include "pages/time_zone_list.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -48,7 +47,7 @@ bool IsExcludedZone(std::wstring_view keyName) {
 
 void ApplyTziBlock(std::span<const std::uint8_t> bytes, CRegTimeZoneInfo& zone) {
     std::uint8_t block[kTziBytes] = {};
-    std::memcpy(block, bytes.data(), std::min(bytes.size(), kTziBytes));
+    std::copy_n(bytes.begin(), std::min(bytes.size(), kTziBytes), block);
     zone.OffsetMinutes = Negated(Int32At(block));
     zone.StandardBias = Int32At(block + 4);
     zone.DaylightOffset = Negated(Int32At(block + 8));
