@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "config/clock_file.h"
 #include "pages/system_rules.h"
+#include "pages/time_zone_record.h"
 #include "resource.h"
 
 namespace {
@@ -23,11 +24,13 @@ SYSTEMTIME PickerTime(HWND picker) {
 
 }  // namespace
 
-CSystemDlg::CSystemDlg(HWND parent, ConfigStore& store, TextLookup texts, FileSystem& files, std::wstring cardRoot)
+CSystemDlg::CSystemDlg(HWND parent, ConfigStore& store, TextLookup texts, AppServices& services,
+                       const TimeZoneDatabase& zones, std::wstring cardRoot)
     : CBaseDialog(IDD_SYSTEM, parent),
       store_(store),
       texts_(std::move(texts)),
-      files_(files),
+      services_(services),
+      zones_(zones, services.timeZone, services.debug),
       cardRoot_(std::move(cardRoot)) {
     m_scrollMax = 250;
     m_scrollStep = 100;
@@ -53,8 +56,8 @@ const MessageMap<CSystemDlg>& CSystemDlg::Messages() {
 }
 
 bool CSystemDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_COMMAND && LOWORD(wParam) == IDC_SYS_LANGUAGE) {
-        if (HIWORD(wParam) == CBN_SELCHANGE) LanguageChanged();
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDC_SYS_LANGUAGE || LOWORD(wParam) == IDC_SYS_ZONE)) {
+        if (HIWORD(wParam) == CBN_SELCHANGE) LOWORD(wParam) == IDC_SYS_LANGUAGE ? LanguageChanged() : ZoneChanged();
         result = 0;
         return true;
     }
@@ -168,7 +171,23 @@ void CSystemDlg::FillLanguageList() {
     }
 }
 
+void CSystemDlg::FillZoneList() {
+    HWND list = GetDlgItem(m_hWnd, IDC_SYS_ZONE);
+    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < zones_.Count(); ++i)
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(zones_.Zone(i).DisplayName.c_str()));
+    // A record without a zone takes the PC's own here, before the user touches anything.
+    SelectedZoneIndex = SelectRecordZone(zones_, *store_.Record(), services_.ansi, services_.debug);
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(SelectedZoneIndex), 0);
+}
+
+void CSystemDlg::ZoneChanged() {
+    const int index = static_cast<int>(SendDlgItemMessageW(m_hWnd, IDC_SYS_ZONE, CB_GETCURSEL, 0, 0));
+    if (StorePickedZone(zones_, index, *store_.Record(), services_.ansi, services_.debug)) SelectedZoneIndex = index;
+}
+
 void CSystemDlg::RefreshFromRecord() {
+    FillZoneList();
     const ConfigRecord& record = *store_.Record();
     voiceSlider_.SetPos(VoiceSliderPosition(record));
     const int led = record.Get(Field::SecurityLed);
@@ -273,5 +292,5 @@ void CSystemDlg::ResetTouchCalibration() {
     const std::wstring question = texts_(L"IDS_STRING220") + L"\n" + texts_(L"IDS_STRING2200");
     if (MessageBoxW(m_hWnd, question.c_str(), title.c_str(), MB_YESNO) != IDYES) return;
     MessageBoxW(m_hWnd, texts_(L"IDS_STRING221").c_str(), title.c_str(), MB_OK);
-    if (auto file = files_.Open(marker, FileOpen::WriteTruncate)) file->Close();
+    if (auto file = services_.files.Open(marker, FileOpen::WriteTruncate)) file->Close();
 }

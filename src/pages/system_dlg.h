@@ -4,15 +4,20 @@
 
 #include <string>
 
+#include "app/app_services.h"
 #include "config/config_store.h"
 #include "controls/base_dialog.h"
 #include "controls/sub_slider.h"
 #include "pages/page_texts.h"
-#include "platform/platform.h"
+#include "pages/time_zone_list.h"
 
 class CSystemDlg final : public CBaseDialog {
   public:
-    CSystemDlg(HWND parent, ConfigStore& store, TextLookup texts, FileSystem& files, std::wstring cardRoot);
+    // The zone list is read from zones here, once.
+    CSystemDlg(HWND parent, ConfigStore& store, TextLookup texts, AppServices& services, const TimeZoneDatabase& zones,
+               std::wstring cardRoot);
+
+    int SelectedZoneIndex = -1;
 
     void RefreshFromRecord();
     bool PreTranslateMessage(MSG& msg) override;
@@ -29,6 +34,8 @@ class CSystemDlg final : public CBaseDialog {
     void Check(int id, bool checked);
     void EnableClockControls(bool enable);
     void FillLanguageList();
+    void FillZoneList();
+    void ZoneChanged();
 
     LRESULT Paint(WPARAM, LPARAM);
     LRESULT SliderMoved(WPARAM, LPARAM);
@@ -43,7 +50,8 @@ class CSystemDlg final : public CBaseDialog {
 
     ConfigStore& store_;
     TextLookup texts_;
-    FileSystem& files_;
+    AppServices& services_;
+    CTimeZoneInfoManager zones_;
     const std::wstring cardRoot_;
     CSubSlider voiceSlider_;
 };

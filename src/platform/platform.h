@@ -53,12 +53,21 @@ class FileSystem {
     virtual bool Delete(const std::wstring& path) = 0;
 };
 
+// The PC's current time zone as the system describes it.
+struct PcZoneInfo {
+    std::int32_t bias = 0;          // minutes to add to local time to get UTC (UTC+9 gives -540)
+    std::int32_t standardBias = 0;  // added to bias during standard time (usually 0)
+    std::wstring standardName;      // the zone's standard-time name, as in the zone database
+};
+
 // The PC's current time zone.
 class PcTimeZone {
   public:
     virtual ~PcTimeZone() = default;
     // Minutes to add to local standard time to get UTC (UTC+9 gives -540).
     virtual std::int32_t StandardBias() = 0;
+    // All zeros and an empty name when the system cannot tell.
+    virtual PcZoneInfo CurrentZone() = 0;
 };
 
 // Modal notices to the user (an OK-only message box on Windows).

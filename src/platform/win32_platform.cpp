@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 
 void Win32DebugOutput::Write(std::wstring_view text) {
     OutputDebugStringW(std::wstring(text).c_str());
@@ -97,6 +98,15 @@ std::int32_t Win32PcTimeZone::StandardBias() {
     if (GetTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID) return 0;
     // Standard time only: the camera's file carries the standard offset all year.
     return zone.Bias + zone.StandardBias;
+}
+
+PcZoneInfo Win32PcTimeZone::CurrentZone() {
+    TIME_ZONE_INFORMATION zone{};
+    if (GetTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID) return {};
+    // The name fills its 32 units without a terminator when it is that long.
+    const std::size_t length =
+        std::find(std::begin(zone.StandardName), std::end(zone.StandardName), L'\0') - std::begin(zone.StandardName);
+    return {zone.Bias, zone.StandardBias, std::wstring(zone.StandardName, length)};
 }
 
 std::wstring ApplicationName() {

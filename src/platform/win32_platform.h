@@ -23,6 +23,7 @@ class Win32FileSystem final : public FileSystem {
 class Win32PcTimeZone final : public PcTimeZone {
   public:
     std::int32_t StandardBias() override;
+    PcZoneInfo CurrentZone() override;
 };
 
 // An OK-only message box captioned with the application's name.

@@ -35,7 +35,9 @@ class FixedTimeZone final : public PcTimeZone {
   public:
     explicit FixedTimeZone(std::int32_t bias = 0) : bias(bias) {}
     std::int32_t StandardBias() override { return bias; }
+    PcZoneInfo CurrentZone() override { return zone; }
     std::int32_t bias;
+    PcZoneInfo zone;
 };
 
 class RecordedNotices final : public UserNotices {

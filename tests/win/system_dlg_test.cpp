@@ -9,6 +9,17 @@
 #include "config/clock_file.h"
 #include "resource.h"
 #include "support/fakes.h"
+#include "support/time_zone_fakes.h"
+
+class NoStartup final : public StartupHost {
+  public:
+    std::wstring ModulePath() override { return {}; }
+    bool IsRemovableDrive(const std::wstring&) override { return false; }
+    std::wstring LocalAppDataFolder() override { return {}; }
+    void CreateFolder(const std::wstring&) override {}
+    bool CopyProgram(const std::wstring&, const std::wstring&) override { return false; }
+    void Launch(const std::wstring&, const std::wstring&, const std::wstring&) override {}
+};
 
 namespace {
 
@@ -21,8 +32,8 @@ class SystemPageTest : public ::testing::Test {
         parent = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 0, 0, 722, 587, nullptr, nullptr,
                                  nullptr, nullptr);
         page = std::make_unique<CSystemDlg>(
-            parent, store, [](const std::wstring& key) { return key == L"IDS_STRING219" ? L"Initialize" : key; }, files,
-            L"E:\\cards\\mine\\");
+            parent, store, [](const std::wstring& key) { return key == L"IDS_STRING219" ? L"Initialize" : key; },
+            services, zoneDatabase, L"E:\\cards\\mine\\");
         ASSERT_TRUE(page->Create());
         ShowWindow(page->m_hWnd, SW_SHOW);
     }
@@ -40,6 +51,10 @@ class SystemPageTest : public ::testing::Test {
     CapturedOutput debug;
     Latin1CodePage ansi;
     RecordedNotices notices;
+    FixedTimeZone pcZone{-540};
+    NoStartup startup;
+    AppServices services{debug, ansi, files, pcZone, notices, startup};
+    MemoryTimeZoneDatabase zoneDatabase = SampleZoneDatabase();
     ConfigStore store{files, debug, ansi, notices};
     HWND parent = nullptr;
     std::unique_ptr<CSystemDlg> page;
@@ -143,4 +158,24 @@ TEST_F(SystemPageTest, TouchResetMarksTheDriveRoot) {
     EXPECT_TRUE(files.Exists(L"E:\\set_touch_cal.txt"));
     EXPECT_FALSE(files.Exists(L"E:\\cards\\mine\\set_touch_cal.txt"));
     EXPECT_EQ(texts, (std::vector<std::wstring>{L"IDS_STRING220\nIDS_STRING2200", L"IDS_STRING221"}));
+}
+
+TEST_F(SystemPageTest, AnEmptyRecordZoneTakesThePcZoneAndPicksReplaceIt) {
+    pcZone.zone = {-345, 0, L"Nepal Standard Time"};
+    page->RefreshFromRecord();  // the record holds no zone: the PC's is written before any user action
+    HWND list = GetDlgItem(page->m_hWnd, IDC_SYS_ZONE);
+    ASSERT_GT(SendMessageW(list, CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), page->SelectedZoneIndex);
+    EXPECT_GE(page->SelectedZoneIndex, 0);
+    const std::string before = Record().TimeZoneName();
+    EXPECT_EQ(before, "Nepal Standard Time");
+    EXPECT_EQ(Record().Get(Field::TimeZoneBias), 345);
+
+    // The first entry has the largest offset; picking it stores its key and offset.
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
+    SendMessageW(page->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SYS_ZONE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(page->SelectedZoneIndex, 0);
+    EXPECT_NE(Record().TimeZoneName(), before);
+    for (int i = static_cast<int>(Record().TimeZoneName().size()); i < 32; ++i)
+        EXPECT_EQ(Record().Bytes()[380 + i], 0) << "no tail of the earlier name at " << i;
 }
