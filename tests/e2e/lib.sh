@@ -12,10 +12,39 @@ rm -rf "$WORK"
 mkdir -p "$WORK"
 failures=0
 
+# E2E_DISPLAY=x11 (set before sourcing) runs the program on a virtual screen (Xvfb) for
+# real mouse input and screenshots; otherwise windows run on Wine's null display driver.
+XVFB_PID=""
+if [ "${E2E_DISPLAY:-null}" = x11 ]; then
+    for n in $(seq 91 130); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+fi
+
 # A prefix and server of its own: these tests remap drives and restart their server,
 # which must not disturb tests running beside them.
-wine_prepare "$(dirname "$WORK")/wineprefix-e2e" null
+wine_prepare "$(dirname "$WORK")/wineprefix-e2e-${E2E_DISPLAY:-null}" "${E2E_DISPLAY:-null}"
 wine_start_server
+
+# screenshot FILE: the whole virtual screen.
+screenshot() { import -window root "$1" 2>/dev/null; }
+
+# The screen position of the client area's top-left corner of the program's main window.
+main_window_origin() { "$WINE" "$E2E_TOOL" origin "$1" | tr -d '\r'; }
+
+# click PID X Y: a real mouse click at client coordinates of the main window of PID.
+click() {
+    local origin x y
+    origin=$(main_window_origin "$1")
+    x=$((${origin% *} + $2))
+    y=$((${origin#* } + $3))
+    xdotool mousemove "$x" "$y" click 1
+    sleep 0.2
+}
 
 fail() {
     echo "FAIL: $*"
@@ -84,6 +113,7 @@ expect_exit() {
 finish() {
     monitor_stop
     wine_stop_server
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
     if [ "$failures" -eq 0 ]; then
         echo "e2e: all checks passed"
         exit 0

@@ -5,6 +5,8 @@
 //                                     listening; stop when the file STOP exists
 //   e2e_tool close PID                post WM_CLOSE to the top-level windows of process PID
 //   e2e_tool windows PID              print how many visible top-level windows PID has
+//   e2e_tool origin PID               print the screen position of the client area of the
+//                                     largest visible top-level window of PID as "X Y"
 //   e2e_tool close-program NAME       post WM_CLOSE to the top-level windows of every
 //                                     process whose program file is called NAME
 #include <windows.h>
@@ -70,6 +72,8 @@ struct WindowQuery {
     bool close;
     int count;
     const wchar_t* programName = nullptr;
+    HWND largest = nullptr;
+    long largestArea = 0;
 };
 
 bool RunsProgram(DWORD processId, const wchar_t* name) {
@@ -94,6 +98,10 @@ BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM param) {
         ++query->count;
     } else if (IsWindowVisible(hwnd)) {
         ++query->count;
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        const long area = static_cast<long>(r.right - r.left) * (r.bottom - r.top);
+        if (area > query->largestArea) query->largestArea = area, query->largest = hwnd;
     }
     return TRUE;
 }
@@ -112,6 +120,14 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"monitor" && argc == 5) return Monitor(argv[2], argv[3], argv[4]);
     if (command == L"close" && argc == 3) return Windows(static_cast<DWORD>(_wtoi(argv[2])), true);
     if (command == L"windows" && argc == 3) return Windows(static_cast<DWORD>(_wtoi(argv[2])), false);
+    if (command == L"origin" && argc == 3) {
+        WindowQuery query{static_cast<DWORD>(_wtoi(argv[2])), false, 0};
+        EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&query));
+        POINT origin{};
+        if (!query.largest || !ClientToScreen(query.largest, &origin)) return 1;
+        std::printf("%ld %ld\n", origin.x, origin.y);
+        return 0;
+    }
     if (command == L"close-program" && argc == 3) return Windows(0, true, argv[2]);
     std::fprintf(stderr, "usage: e2e_tool monitor OUT READY STOP | close PID | windows PID | close-program NAME\n");
     return 1;
