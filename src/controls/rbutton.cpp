@@ -191,13 +191,15 @@ void CRButton::Paint(HDC target) {
     SetTextColor(target, colour);
     SetBkMode(target, TRANSPARENT);
     SelectedObject font(target, font_.Get());
+    // Not clipped to the text box: a caption a little wider than its box (the first tab's,
+    // in English) stays whole, spilling over the skin's edges rather than losing letters.
     const int length = static_cast<int>(style_.text.size());
     if (style_.alignment == static_cast<int>(TextAlign::TopLeft)) {
         RECT box = textBox_;
-        DrawTextW(target, style_.text.c_str(), length, &box, 0);
+        DrawTextW(target, style_.text.c_str(), length, &box, DT_NOCLIP);
     } else if (style_.alignment == static_cast<int>(TextAlign::Centred)) {
         RECT box{textBox_.left, CentredTextTop(textBox_.top, textBox_.bottom, style_.fontHeight), textBox_.right,
                  textBox_.bottom};
-        DrawTextW(target, style_.text.c_str(), length, &box, DT_CENTER);
+        DrawTextW(target, style_.text.c_str(), length, &box, DT_CENTER | DT_NOCLIP);
     }
 }

@@ -51,6 +51,14 @@ private:
 // Dispatches everything queued, for at least the given time (input from SendInput reaches
 // the queue through the server a moment later).
 void PumpMessages(int milliseconds = 60);
+// Dispatches messages until done() holds, for at most the given time; returns done(). Some
+// notifications come from timers: Wine checks for a mouse that left a tracked window every
+// hover time (400 ms).
+template <class Done>
+bool PumpUntil(Done done, int milliseconds = 3000) {
+    for (int waited = 0; !done() && waited < milliseconds; waited += 20) PumpMessages(20);
+    return done();
+}
 
 // Real mouse input at a point of the screen (the test windows sit at the screen origin, so
 // these are also the parent's client coordinates).
