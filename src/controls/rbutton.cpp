@@ -3,12 +3,17 @@
 #include "controls/text_layout.h"
 
 const MessageMap<CRButton>& CRButton::Messages() {
+    // clang-format off
     static const MessageMap<CRButton> map{
-        OnMessage(WM_PAINT, &CRButton::OnPaint),           OnMessage(WM_MOUSEMOVE, &CRButton::OnMouseMove),
-        OnMessage(WM_MOUSELEAVE, &CRButton::OnMouseLeave), OnMessage(WM_LBUTTONDOWN, &CRButton::OnLButtonDown),
-        OnMessage(WM_LBUTTONUP, &CRButton::OnLButtonUp),   OnMessage(WM_ENABLE, &CRButton::OnEnable),
+        OnMessage(WM_PAINT, &CRButton::OnPaint),
+        OnMessage(WM_MOUSEMOVE, &CRButton::OnMouseMove),
+        OnMessage(WM_MOUSELEAVE, &CRButton::OnMouseLeave),
+        OnMessage(WM_LBUTTONDOWN, &CRButton::OnLButtonDown),
+        OnMessage(WM_LBUTTONUP, &CRButton::OnLButtonUp),
+        OnMessage(WM_ENABLE, &CRButton::OnEnable),
         OnMessage(WM_DESTROY, &CRButton::OnDestroy),
     };
+    // clang-format on
     return map;
 }
 

@@ -1,11 +1,15 @@
 #include "controls/rstatic_text.h"
 
 const MessageMap<CRStaticText>& CRStaticText::Messages() {
+    // clang-format off
     static const MessageMap<CRStaticText> map{
-        OnMessage(WM_PAINT, &CRStaticText::OnPaint),         OnMessage(WM_SIZE, &CRStaticText::OnSize),
-        OnMessage(WM_MOUSEMOVE, &CRStaticText::OnMouseMove), OnMessage(WM_LBUTTONDOWN, &CRStaticText::OnLButtonDown),
+        OnMessage(WM_PAINT, &CRStaticText::OnPaint),
+        OnMessage(WM_SIZE, &CRStaticText::OnSize),
+        OnMessage(WM_MOUSEMOVE, &CRStaticText::OnMouseMove),
+        OnMessage(WM_LBUTTONDOWN, &CRStaticText::OnLButtonDown),
         OnMessage(WM_LBUTTONUP, &CRStaticText::OnLButtonUp),
     };
+    // clang-format on
     return map;
 }
 
