@@ -11,13 +11,13 @@
 
 // Common to both popups: title, text and outer size chosen by the caller, white background.
 class CPopupDlg : public CDialog {
-  public:
+public:
     explicit CPopupDlg(UINT templateId);
     ~CPopupDlg() override;
 
     void SetContent(const std::wstring& title, const std::wstring& text, int width, int height);
 
-  protected:
+protected:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void ApplyContent(int textId);
 
@@ -28,17 +28,17 @@ class CPopupDlg : public CDialog {
 
 // Ends with 1 for Yes (button, Enter or the Y key) and 2 for No (button, N key, close box).
 class CMsgPopupDlg final : public CPopupDlg {
-  public:
+public:
     CMsgPopupDlg();
     bool PreTranslateMessage(MSG& msg) override;
 
-  protected:
+protected:
     BOOL OnInitDialog() override;
 };
 
 // Stays up while a worker runs; the worker reports progress and closes it.
 class CProgPopupDlg final : public CPopupDlg {
-  public:
+public:
     CProgPopupDlg();
 
     // Runs the popup modally; onShown runs once its window and bar are ready (start the
@@ -51,10 +51,10 @@ class CProgPopupDlg final : public CPopupDlg {
     void Close();
     bool PreTranslateMessage(MSG& msg) override;
 
-  protected:
+protected:
     BOOL OnInitDialog() override;
 
-  private:
+private:
     std::atomic<int> progress_{0};
     std::atomic<HWND> bar_{nullptr};
     std::atomic<HWND> window_{nullptr};

@@ -7,7 +7,7 @@
 #include <vector>
 
 class CRegistryManager {
-  public:
+public:
     static LONG OpenKey(HKEY root, const wchar_t* subKey, DWORD options, REGSAM access, HKEY* key);
     // Appends the names of key's subkeys in index order; indexes that fail are skipped.
     static void ListSubKeys(HKEY key, std::vector<std::wstring>& names);

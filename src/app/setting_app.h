@@ -10,18 +10,18 @@
 #include "ui/app.h"
 
 class CSettingApp final : public CWinApp {
-  public:
+public:
     // The framework's root key for profile settings; the program itself stores nothing.
     static constexpr wchar_t kRegistryKey[] = L"Quorvanta M250 Setting";
 
     // The memory-card folder from the command line, ending in a backslash; empty without one.
     std::wstring CardRoot;
 
-  protected:
+protected:
     bool InitInstance() override;
     int ExitInstance() override;
 
-  private:
+private:
     Win32DebugOutput debug_;
     Win32AnsiCodePage ansi_;
     Win32FileSystem files_;

@@ -10,7 +10,7 @@
 #include "ui/dialog.h"
 
 class CSettingDlg final : public CDialog {
-  public:
+public:
     static constexpr int kWidth = 722, kHeight = 587;
 
     CSettingDlg(AppServices& services, std::wstring cardRoot);
@@ -21,11 +21,11 @@ class CSettingDlg final : public CDialog {
     const std::wstring& ViewerLanguage() const { return viewerLanguage_; }
     bool Initialised() const { return initialised_; }
 
-  protected:
+protected:
     BOOL OnInitDialog() override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-  private:
+private:
     static const MessageMap<CSettingDlg>& Messages();
     LRESULT QueryDragIcon(WPARAM, LPARAM);
 

@@ -9,7 +9,7 @@
 
 // The operations the relaunch needs (shell, files, processes on Windows).
 class StartupHost {
-  public:
+public:
     virtual ~StartupHost() = default;
     virtual std::wstring ModulePath() = 0;
     virtual bool IsRemovableDrive(const std::wstring& driveRoot) = 0;
@@ -35,7 +35,7 @@ std::wstring QuoteArgument(const std::wstring& argument);
 // the program's own folder as its card folder. Returns true when the copy was started
 // and this instance should quit without a window.
 class Relauncher {
-  public:
+public:
     Relauncher(StartupHost& host, DebugOutput& debug) : host_(host), debug_(debug) {}
 
     bool RunsFromRemovableMedia(const std::wstring& moduleFolder);
@@ -43,7 +43,7 @@ class Relauncher {
     bool Relaunch(const std::wstring& moduleFolder);
     const std::wstring& RelaunchPath() const { return relaunchPath_; }
 
-  private:
+private:
     StartupHost& host_;
     DebugOutput& debug_;
     std::wstring relaunchPath_;

@@ -3,7 +3,7 @@
 #include "app/startup.h"
 
 class Win32StartupHost final : public StartupHost {
-  public:
+public:
     std::wstring ModulePath() override;
     bool IsRemovableDrive(const std::wstring& driveRoot) override;
     std::wstring LocalAppDataFolder() override;

@@ -20,14 +20,14 @@ extern int ClockSettingEnabled;
 std::string FormatClockLine(const ClockTime& time, std::int32_t standardBias);
 
 class ClockFile {
-  public:
+public:
     ClockFile(FileSystem& files, PcTimeZone& timeZone) : files_(files), timeZone_(timeZone) {}
 
     // Writes the pending setting to path, or deletes path when the option is off.
     // A failed write removes the file again, so the camera never reads a partial line.
     bool Write(const std::wstring& path);
 
-  private:
+private:
     FileSystem& files_;
     PcTimeZone& timeZone_;
 };

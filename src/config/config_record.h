@@ -53,7 +53,7 @@ enum class Field : std::uint16_t {
 };
 
 class ConfigRecord {
-  public:
+public:
     static constexpr std::size_t kSize = 544;
     static constexpr std::size_t kProductNameOffset = 8, kProductNameSize = 16;
     static constexpr std::size_t kPreservedBytesOffset = 40, kPreservedBytesSize = 10;
@@ -79,7 +79,7 @@ class ConfigRecord {
     std::span<std::uint8_t, kSize> Bytes() { return bytes_; }
     std::span<const std::uint8_t, kSize> Bytes() const { return bytes_; }
 
-  private:
+private:
     std::string TextAt(std::size_t offset, std::size_t size) const;
 
     std::array<std::uint8_t, kSize> bytes_;

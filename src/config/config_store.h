@@ -10,7 +10,7 @@
 #include "platform/platform.h"
 
 class ConfigStore {
-  public:
+public:
     ConfigStore(FileSystem& files, DebugOutput& debug, const AnsiCodePage& ansi, UserNotices& notices);
 
     // Replaces the record with a zero-filled one, so the pages always have a record.
@@ -27,7 +27,7 @@ class ConfigStore {
 
     LanguagePackInfo& LanguagePack() { return languagePack_; }
 
-  private:
+private:
     void PrintSettings(const ConfigRecord& record);
 
     FileSystem& files_;

@@ -11,7 +11,7 @@
 #include "ui/dialog.h"
 
 class CBaseDialog : public CDialog {
-  public:
+public:
     static constexpr int kViewWidth = 700, kViewHeight = 437;
 
     CBaseDialog(UINT templateId, HWND parent);
@@ -24,7 +24,7 @@ class CBaseDialog : public CDialog {
     int ScrollPos() const { return m_scrollPos; }
     int ScrollMax() const { return m_scrollMax; }
 
-  protected:
+protected:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // Sizes the page to its viewport and resets the scroll bar; pages call it from
@@ -49,7 +49,7 @@ class CBaseDialog : public CDialog {
     HFONT m_boldFont = nullptr;
     HFONT m_normalFont = nullptr;
 
-  private:
+private:
     static const MessageMap<CBaseDialog>& Messages();
     void ScrollBy(int delta);
     LRESULT VScroll(WPARAM wParam, LPARAM lParam);

@@ -10,7 +10,7 @@
 #include "ui/control.h"
 
 class CSubSlider final : public CControl {
-  public:
+public:
     void SetValueMode(int mode) { valueMode_ = mode; }
     // Not owned: the page keeps its fonts.
     void SetLabelFont(HFONT font) { labelFont_ = font; }
@@ -24,10 +24,10 @@ class CSubSlider final : public CControl {
 
     bool OnReflectedNotify(NMHDR* header, LRESULT& result) override;
 
-  protected:
+protected:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-  private:
+private:
     void DrawTickLabels(HDC dc);
 
     int valueMode_ = 0;

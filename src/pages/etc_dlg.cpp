@@ -88,7 +88,8 @@ void CEtcDlg::BuildControls() {
     for (int i = 0; i < 5; ++i)
         widest = std::max(widest, PlaceLabel(IDC_ETC_KIND_FIRST + i, kKinds[i], m_normalFont, 25, 85 + 30 * i));
     // "000" only sizes the share texts; painting puts the percentages in.
-    for (int i = 0; i < 5; ++i) PlaceOptionLabel(IDC_ETC_SHARE_FIRST + i, L"000", m_normalFont, widest + 50, 85 + 30 * i);
+    for (int i = 0; i < 5; ++i)
+        PlaceOptionLabel(IDC_ETC_SHARE_FIRST + i, L"000", m_normalFont, widest + 50, 85 + 30 * i);
 
     PlaceLabel(IDC_ETC_FORMAT_TITLE, L"IDS_STRING160", m_titleFont, 15, 245);
     m_sectionTitleIds.push_back(IDC_ETC_FORMAT_TITLE);

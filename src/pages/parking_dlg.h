@@ -11,18 +11,18 @@
 #include "pages/parking_rules.h"
 
 class CParkingDlg final : public CBaseDialog {
-  public:
+public:
     CParkingDlg(HWND parent, ConfigStore& store, TextLookup texts);
 
     void RefreshFromRecord();
     void UpdateParkingControls(bool enable);
     bool PreTranslateMessage(MSG& msg) override;
 
-  protected:
+protected:
     BOOL OnInitDialog() override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-  private:
+private:
     static const MessageMap<CParkingDlg>& Messages();
     void BuildControls();
     CSubSlider& Slider(ParkingSlider which) { return sliders_[static_cast<int>(which)]; }

@@ -7,7 +7,7 @@
 namespace {
 
 class OpenKey {
-  public:
+public:
     OpenKey(HKEY root, const std::wstring& path) {
         if (CRegistryManager::OpenKey(root, path.c_str(), 0, KEY_READ, &key_) != ERROR_SUCCESS) key_ = nullptr;
     }
@@ -18,12 +18,12 @@ class OpenKey {
     OpenKey& operator=(const OpenKey&) = delete;
     HKEY Get() const { return key_; }
 
-  private:
+private:
     HKEY key_ = nullptr;
 };
 
 class RegistryZoneKey final : public ZoneKey {
-  public:
+public:
     RegistryZoneKey(HKEY root, const std::wstring& path) : key_(root, path) {}
     bool IsOpen() const { return key_.Get() != nullptr; }
 
@@ -52,7 +52,7 @@ class RegistryZoneKey final : public ZoneKey {
         return std::nullopt;
     }
 
-  private:
+private:
     OpenKey key_;
 };
 

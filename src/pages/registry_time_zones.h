@@ -8,7 +8,7 @@
 #include "pages/time_zone_list.h"
 
 class RegistryTimeZoneDatabase final : public TimeZoneDatabase {
-  public:
+public:
     static constexpr const wchar_t* kTimeZonesKey = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
 
     // Tests point it at a key of their own.
@@ -18,7 +18,7 @@ class RegistryTimeZoneDatabase final : public TimeZoneDatabase {
     std::vector<std::wstring> ZoneKeyNames() const override;
     std::unique_ptr<ZoneKey> OpenZone(const std::wstring& keyName) const override;
 
-  private:
+private:
     HKEY root_;
     std::wstring path_;
 };

@@ -12,7 +12,7 @@
 #include "pages/time_zone_list.h"
 
 class CSystemDlg final : public CBaseDialog {
-  public:
+public:
     // The zone list is read from zones here, once.
     CSystemDlg(HWND parent, ConfigStore& store, TextLookup texts, AppServices& services, const TimeZoneDatabase& zones,
                std::wstring cardRoot);
@@ -22,11 +22,11 @@ class CSystemDlg final : public CBaseDialog {
     void RefreshFromRecord();
     bool PreTranslateMessage(MSG& msg) override;
 
-  protected:
+protected:
     BOOL OnInitDialog() override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-  private:
+private:
     static const MessageMap<CSystemDlg>& Messages();
     void BuildControls();
     int PlaceLabel(int id, const wchar_t* key, int x, int y);

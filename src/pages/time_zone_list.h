@@ -37,7 +37,7 @@ struct CRegTimeZoneInfo {
 
 // One zone's key in the database, open for reading.
 class ZoneKey {
-  public:
+public:
     virtual ~ZoneKey() = default;
     // Value names in enumeration order.
     virtual std::vector<std::wstring> ValueNames() const = 0;
@@ -48,7 +48,7 @@ class ZoneKey {
 
 // The PC's zone database: the registry on Windows, a double in tests.
 class TimeZoneDatabase {
-  public:
+public:
     virtual ~TimeZoneDatabase() = default;
     // Zone key names in enumeration order; none when the database cannot be opened.
     virtual std::vector<std::wstring> ZoneKeyNames() const = 0;
@@ -76,7 +76,7 @@ std::wstring ZoneTextFromBytes(std::span<const std::uint8_t> bytes, std::size_t 
 std::wstring FitZoneText(std::wstring_view text, std::size_t fieldUnits);
 
 class CTimeZoneInfoManager {
-  public:
+public:
     // Reads the whole list now; the database is not used afterwards. Writes one debug line
     // per zone read. pcZone is asked again at each FindCurrentZone.
     CTimeZoneInfoManager(const TimeZoneDatabase& database, PcTimeZone& pcZone, DebugOutput& debug);
@@ -93,7 +93,7 @@ class CTimeZoneInfoManager {
     // An empty key name matches on the offset alone.
     int FindZone(std::wstring_view keyName, std::int32_t offsetMinutes) const;
 
-  private:
+private:
     std::optional<CRegTimeZoneInfo> ReadZone(const TimeZoneDatabase& database, const std::wstring& keyName) const;
 
     PcTimeZone& pcZone_;

@@ -12,14 +12,14 @@
 
 // The debug output channel: each Write is one call of OutputDebugStringW on Windows.
 class DebugOutput {
-  public:
+public:
     virtual ~DebugOutput() = default;
     virtual void Write(std::wstring_view text) = 0;
 };
 
 // The system ANSI code page, used for the record's 8-bit text fields.
 class AnsiCodePage {
-  public:
+public:
     virtual ~AnsiCodePage() = default;
     virtual std::wstring ToWide(std::string_view bytes) const = 0;
     virtual std::string FromWide(std::wstring_view text) const = 0;
@@ -27,7 +27,7 @@ class AnsiCodePage {
 
 // An open file on the card. Writes go forward from the start of the file.
 class CardFile {
-  public:
+public:
     virtual ~CardFile() = default;
     virtual std::uint64_t Size() = 0;
     // Reads from the current position into buffer; returns the count read, or -1 on error.
@@ -46,7 +46,7 @@ enum class FileOpen {
 };
 
 class FileSystem {
-  public:
+public:
     virtual ~FileSystem() = default;
     // Null when the file cannot be opened.
     virtual std::unique_ptr<CardFile> Open(const std::wstring& path, FileOpen mode) = 0;
@@ -62,7 +62,7 @@ struct PcZoneInfo {
 
 // The PC's current time zone.
 class PcTimeZone {
-  public:
+public:
     virtual ~PcTimeZone() = default;
     // Minutes to add to local standard time to get UTC (UTC+9 gives -540).
     virtual std::int32_t StandardBias() = 0;
@@ -72,7 +72,7 @@ class PcTimeZone {
 
 // Modal notices to the user (an OK-only message box on Windows).
 class UserNotices {
-  public:
+public:
     virtual ~UserNotices() = default;
     virtual void Show(const std::wstring& text) = 0;
 };

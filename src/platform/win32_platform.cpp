@@ -29,7 +29,7 @@ std::string Win32AnsiCodePage::FromWide(std::wstring_view text) const {
 namespace {
 
 class Win32CardFile final : public CardFile {
-  public:
+public:
     explicit Win32CardFile(HANDLE handle) : handle_(handle) {}
     ~Win32CardFile() override { Close(); }
 
@@ -64,7 +64,7 @@ class Win32CardFile final : public CardFile {
         return closed;
     }
 
-  private:
+private:
     HANDLE handle_;
 };
 

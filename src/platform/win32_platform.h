@@ -4,31 +4,31 @@
 #include "platform/platform.h"
 
 class Win32DebugOutput final : public DebugOutput {
-  public:
+public:
     void Write(std::wstring_view text) override;
 };
 
 class Win32AnsiCodePage final : public AnsiCodePage {
-  public:
+public:
     std::wstring ToWide(std::string_view bytes) const override;
     std::string FromWide(std::wstring_view text) const override;
 };
 
 class Win32FileSystem final : public FileSystem {
-  public:
+public:
     std::unique_ptr<CardFile> Open(const std::wstring& path, FileOpen mode) override;
     bool Delete(const std::wstring& path) override;
 };
 
 class Win32PcTimeZone final : public PcTimeZone {
-  public:
+public:
     std::int32_t StandardBias() override;
     PcZoneInfo CurrentZone() override;
 };
 
 // An OK-only message box captioned with the application's name.
 class Win32UserNotices final : public UserNotices {
-  public:
+public:
     void Show(const std::wstring& text) override;
 };
 

@@ -3,14 +3,14 @@
 // ExitInstance tidies up and gives the exit code.
 
 class CWinApp {
-  public:
+public:
     virtual ~CWinApp() = default;
     int Run() {
         InitInstance();
         return ExitInstance();
     }
 
-  protected:
+protected:
     // Returns false when the program has finished (it then exits without a message loop).
     virtual bool InitInstance() = 0;
     virtual int ExitInstance();

@@ -9,7 +9,7 @@
 #include "ui/window.h"
 
 class CControl : public CWnd {
-  public:
+public:
     ~CControl() override;
 
     // Binds the object to the dialog's control with this id; false when there is none.
@@ -19,10 +19,10 @@ class CControl : public CWnd {
     // A notification the control sent its parent; true when the object answered it.
     virtual bool OnReflectedNotify(NMHDR* header, LRESULT& result);
 
-  protected:
+protected:
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 
-  private:
+private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
 };

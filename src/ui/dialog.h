@@ -6,7 +6,7 @@
 #include "ui/window.h"
 
 class CDialog : public CWnd {
-  public:
+public:
     explicit CDialog(UINT templateId) : templateId_(templateId) {}
     ~CDialog() override;
 
@@ -22,13 +22,13 @@ class CDialog : public CWnd {
     // Set when the modal loop saw WM_QUIT: the exit code it carried.
     static int QuitCode() { return quitCode_; }
 
-  protected:
+protected:
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-  private:
+private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool PumpMessage(MSG& msg);
 

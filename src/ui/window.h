@@ -9,7 +9,7 @@
 #include <vector>
 
 class CWnd {
-  public:
+public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -22,17 +22,34 @@ class CWnd {
     // true when the message is consumed.
     virtual bool PreTranslateMessage(MSG& msg);
 
-  protected:
+    // Creates this object's window, of the program's own plain window class and without
+    // caption text; rect is in the parent's client coordinates (screen ones without a
+    // parent). The object receives every message from WM_NCCREATE on and destroys the
+    // window when it is destroyed itself.
+    bool Create(DWORD style, const RECT& rect, HWND parent = nullptr, UINT id = 0, DWORD exStyle = 0);
+    // A visible child window with a control id.
+    bool CreateChild(HWND parent, UINT id, const RECT& rect) { return Create(WS_CHILD | WS_VISIBLE, rect, parent, id); }
+    UINT ControlId() const { return static_cast<UINT>(GetDlgCtrlID(m_hWnd)); }
+
+protected:
     void Attach(HWND hwnd);
     void Detach();
-    // True when the message was handled; result then holds its answer.
+    // True when the message was handled; result then holds its answer. Unhandled messages
+    // of windows made by Create go to DefWindowProc.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcW(m_hWnd, message, wParam, lParam);
+    }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool ownsWindow_ = false;
 };
 
 // A table of handlers for T. Lookup walks the entries, then the base class's table.
 template <class T>
 class MessageMap {
-  public:
+public:
     using Handler = std::function<bool(T&, WPARAM, LPARAM, LRESULT&)>;
     struct Entry {
         UINT message;
@@ -56,7 +73,7 @@ class MessageMap {
         return base_ && base_(self, message, w, l, result);
     }
 
-  private:
+private:
     static bool Matches(const Entry& e, UINT message, WPARAM w, LPARAM l) {
         if (e.message != message) return false;
         if (message == WM_COMMAND) return LOWORD(w) >= e.first && LOWORD(w) <= e.last;

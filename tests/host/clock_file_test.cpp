@@ -22,7 +22,7 @@ TEST(ClockLine, CarriesThePcStandardOffset) {
 }
 
 class ClockFileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ClockSetting = {2026, 12, 5, 11, 8, 30, 0, 0};
         ClockSettingEnabled = 1;

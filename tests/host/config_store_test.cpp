@@ -17,7 +17,7 @@ std::vector<std::uint8_t> RecordBytes(std::size_t size, std::uint32_t recordLeng
 }
 
 class ConfigStoreTest : public ::testing::Test {
-  protected:
+protected:
     MemoryFileSystem files;
     CapturedOutput debug;
     Latin1CodePage ansi;

@@ -32,7 +32,7 @@ TEST(Startup, QuotesOnlyWhatTheCommandLineWouldSplit) {
 namespace {
 
 class FakeHost final : public StartupHost {
-  public:
+public:
     std::wstring modulePath = L"E:\\DashcamSetting.exe";
     std::wstring appData = L"C:\\users\\me\\AppData\\Local";
     bool removable = true, copyWorks = true;

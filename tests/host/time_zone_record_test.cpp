@@ -10,7 +10,7 @@ namespace {
 // A double-byte code page in miniature: Latin-1 in one byte, CJK ideographs in two, a
 // surrogate pair in four (as UTF-8 would), anything else as '?'.
 class DoubleByteCodePage final : public AnsiCodePage {
-  public:
+public:
     std::wstring ToWide(std::string_view bytes) const override {
         std::wstring text;
         for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -51,7 +51,7 @@ std::string Padded(std::string name) {
 }
 
 class TimeZoneRecordTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { pc.zone = {-540, 0, L"Tokyo Standard Time"}; }
 
     void SetRecordZone(const std::string& name, std::int32_t offset) {

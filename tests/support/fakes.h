@@ -11,14 +11,14 @@
 #include "platform/platform.h"
 
 class CapturedOutput final : public DebugOutput {
-  public:
+public:
     void Write(std::wstring_view text) override { lines.emplace_back(text); }
     std::vector<std::wstring> lines;
 };
 
 // Latin-1: every byte is the character of the same number, and back.
 class Latin1CodePage final : public AnsiCodePage {
-  public:
+public:
     std::wstring ToWide(std::string_view bytes) const override {
         std::wstring text;
         for (unsigned char c : bytes) text += static_cast<wchar_t>(c);
@@ -32,7 +32,7 @@ class Latin1CodePage final : public AnsiCodePage {
 };
 
 class FixedTimeZone final : public PcTimeZone {
-  public:
+public:
     explicit FixedTimeZone(std::int32_t bias = 0) : bias(bias) {}
     std::int32_t StandardBias() override { return bias; }
     PcZoneInfo CurrentZone() override { return zone; }
@@ -41,7 +41,7 @@ class FixedTimeZone final : public PcTimeZone {
 };
 
 class RecordedNotices final : public UserNotices {
-  public:
+public:
     void Show(const std::wstring& text) override { shown.push_back(text); }
     std::vector<std::wstring> shown;
 };
@@ -50,7 +50,7 @@ class RecordedNotices final : public UserNotices {
 // budget, a failing flush or close, and a reported size larger than the bytes held (a
 // 4 GiB file without 4 GiB of memory).
 class MemoryFileSystem final : public FileSystem {
-  public:
+public:
     struct Entry {
         std::vector<std::uint8_t> bytes;
         std::uint64_t reportedSize = 0;  // 0: the real size
@@ -73,9 +73,9 @@ class MemoryFileSystem final : public FileSystem {
     }
     bool Delete(const std::wstring& path) override { return files.erase(path) != 0; }
 
-  private:
+private:
     class File final : public CardFile {
-      public:
+    public:
         File(MemoryFileSystem& fs, Entry& entry) : fs_(fs), entry_(entry) {}
         std::uint64_t Size() override { return entry_.reportedSize ? entry_.reportedSize : entry_.bytes.size(); }
         std::ptrdiff_t Read(std::span<std::uint8_t> buffer) override {
@@ -98,7 +98,7 @@ class MemoryFileSystem final : public FileSystem {
         bool Flush() override { return !fs_.failFlush; }
         bool Close() override { return !fs_.failClose; }
 
-      private:
+    private:
         MemoryFileSystem& fs_;
         Entry& entry_;
         std::size_t position_ = 0;

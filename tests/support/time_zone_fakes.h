@@ -38,7 +38,7 @@ inline std::vector<std::uint8_t> TziBytes(std::int32_t bias, std::int32_t standa
 }
 
 class MemoryTimeZoneDatabase final : public TimeZoneDatabase {
-  public:
+public:
     struct Value {
         std::wstring name;
         std::vector<std::uint8_t> bytes;
@@ -77,9 +77,9 @@ class MemoryTimeZoneDatabase final : public TimeZoneDatabase {
 
     std::vector<Zone> zones;
 
-  private:
+private:
     class Key final : public ZoneKey {
-      public:
+    public:
         explicit Key(const Zone& zone) : zone_(zone) {}
         std::vector<std::wstring> ValueNames() const override {
             std::vector<std::wstring> names;
@@ -97,7 +97,7 @@ class MemoryTimeZoneDatabase final : public TimeZoneDatabase {
             return std::nullopt;
         }
 
-      private:
+    private:
         const Zone& zone_;
     };
 };

@@ -11,7 +11,7 @@ namespace {
 constexpr int kChild = 5000, kOption = 5001, kLabel = 5002;
 
 class TestPage final : public CBaseDialog {
-  public:
+public:
     explicit TestPage(HWND parent) : CBaseDialog(IDD_PARKING, parent) {
         m_scrollMax = 500;
         m_scrollStep = 80;
@@ -22,7 +22,7 @@ class TestPage final : public CBaseDialog {
     using CBaseDialog::PlaceOptionLabel;
     HFONT Normal() const { return m_normalFont; }
 
-  protected:
+protected:
     BOOL OnInitDialog() override {
         CreatePageFonts();
         for (auto [id, cls, style] :
@@ -36,7 +36,7 @@ class TestPage final : public CBaseDialog {
 };
 
 class PageBaseTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         parent = CreateWindowExW(0, L"STATIC", L"parent", WS_POPUP, 0, 0, 722, 587, nullptr, nullptr, nullptr, nullptr);
         page = std::make_unique<TestPage>(parent);

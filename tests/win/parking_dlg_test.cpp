@@ -25,7 +25,7 @@ const std::map<std::wstring, std::wstring> kTexts = {
 };
 
 class ParkingPageTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         store.CreateEmpty();
         parent = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 0, 0, 722, 587, nullptr, nullptr,

@@ -12,7 +12,7 @@
 #include "support/time_zone_fakes.h"
 
 class NoStartup final : public StartupHost {
-  public:
+public:
     std::wstring ModulePath() override { return {}; }
     bool IsRemovableDrive(const std::wstring&) override { return false; }
     std::wstring LocalAppDataFolder() override { return {}; }
@@ -24,7 +24,7 @@ class NoStartup final : public StartupHost {
 namespace {
 
 class SystemPageTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         store.CreateEmpty();
         store.LanguagePack().PackCodes = {L"en", L"xx", L"fr"};

@@ -31,7 +31,7 @@ DYNAMIC_TIME_ZONE_INFORMATION PcZone() {
 
 // A Time Zones key of the test's own under HKEY_CURRENT_USER, deleted afterwards.
 class TestZoneKey {
-  public:
+public:
     TestZoneKey()
         : path_(L"Software\\DashcamSettingTest\\" + std::to_wstring(GetCurrentProcessId()) + L"\\Time Zones") {}
     ~TestZoneKey() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\DashcamSettingTest"); }
@@ -62,7 +62,7 @@ class TestZoneKey {
         SetTzi(zone, bias, -60);
     }
 
-  private:
+private:
     std::wstring path_;
 };
 

@@ -17,7 +17,7 @@
 namespace {
 
 class TempFolder {
-  public:
+public:
     TempFolder() {
         wchar_t base[MAX_PATH];
         GetTempPathW(MAX_PATH, base);
@@ -38,7 +38,7 @@ class TempFolder {
     }
     const std::wstring& Path() const { return path_; }
 
-  private:
+private:
     std::wstring path_;
 };
 
