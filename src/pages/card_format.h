@@ -128,16 +128,17 @@ class CardFormatter {
 
     // The whole command: confirmation, checks, viewer hand-off, FormatCard.
     void Run();
-    // Keep, format, restore, report. driveRoot has passed JudgeFormatTarget.
-    void FormatCard(const std::wstring& driveRoot);
     // True when the card's drive is removable and larger than kLargeCardMiB. A size that
     // cannot be read (a card without a readable file system, say) counts as not large:
-    // guessing wrong that way gives FAT32 to a large card, which the camera reads; the
-    // other way would quietly leave exFAT on a small card, where it expects FAT32.
+    // guessing wrong that way asks for FAT32 on a large card, which at worst the service
+    // refuses and the user is told; the other way would quietly leave exFAT on a small
+    // card, where the camera expects FAT32.
     bool IsLargeCard();
-    FormatVerdict Judge();
 
   private:
+    FormatVerdict Judge();
+    // Keep, format, restore, report. driveRoot has passed JudgeFormatTarget.
+    void FormatCard(const std::wstring& driveRoot);
     struct KeptFile {
         std::wstring onCard, kept;
     };
