@@ -120,7 +120,9 @@ start_viewer answer Pelorvane
 run_format "60000 MiB" yes 60000
 stop_viewer
 expect "60000 MiB" in_order "$question" 'viewer Pelorvane: 1123 0 0' 'viewer: released' "$small_format" \
-    'fmifs: callback answers 1 1 1 1 1' "$popup" "$completed"
+    'fmifs: callback answers 1 1 1 1 1' "$completed"
+# The popup shows once its worker has started, so its line may come before or after the format's.
+expect "60000 MiB" in_order "$popup" "$completed"
 expect "60000 MiB" has 'viewer: driver responsive=1'
 expect "60000 MiB" [ "$(progress)" = "0 20 40 60 100" ]
 expect "60000 MiB" [ "$(files_of "$card")" = "$kept_and_program" ]
@@ -163,7 +165,7 @@ expect "no done" [ "$(progress)" = "0 20 40 60 0" ]
 #    bound the format goes ahead and reports its own result.
 make_card
 start_viewer silent Pelorvane
-run_format "silent viewer" yes 32000 1000
+run_format "silent viewer" yes 32000 2000
 stop_viewer
 expect "silent viewer" in_order 'viewer Pelorvane: 1123 0 0' 'viewer: driver responsive=1' "$small_format" "$completed"
 expect "silent viewer" lacks 'viewer: released'
