@@ -26,8 +26,9 @@ if [ "${E2E_DISPLAY:-null}" = x11 ]; then
 fi
 
 # A prefix and server of its own: these tests remap drives and restart their server,
-# which must not disturb tests running beside them.
-wine_prepare "$(dirname "$WORK")/wineprefix-e2e-${E2E_DISPLAY:-null}" "${E2E_DISPLAY:-null}"
+# which must not disturb tests running beside them. A script that runs beside another
+# one names a prefix of its own in E2E_PREFIX before sourcing this file.
+wine_prepare "$(dirname "$WORK")/${E2E_PREFIX:-wineprefix-e2e-${E2E_DISPLAY:-null}}" "${E2E_DISPLAY:-null}"
 wine_start_server
 
 # screenshot FILE: the whole virtual screen.
@@ -76,6 +77,7 @@ monitor_start() {
 }
 
 monitor_stop() {
+    [ -n "${MONITOR_PID:-}" ] || return 0
     touch "$WORK/monitor.stop"
     wait "$MONITOR_PID" 2>/dev/null
 }
@@ -118,7 +120,7 @@ finish() {
         echo "e2e: all checks passed"
         exit 0
     fi
-    echo "e2e: $failures check(s) failed; debug output:"
-    cat "$MONITOR_OUT" 2>/dev/null
+    echo "e2e: $failures check(s) failed"
+    [ -n "${MONITOR_OUT:-}" ] && { echo "debug output:"; cat "$MONITOR_OUT" 2>/dev/null; }
     exit 1
 }
