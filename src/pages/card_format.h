@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "pages/page_texts.h"
+
 // Cards above this size get exFAT; up to it, FAT32 with 32 KiB clusters.
 inline constexpr std::uint64_t kLargeCardMiB = 60000;
 // The formatting service's "removable media" type.
@@ -82,9 +84,6 @@ enum class FormatVerdict {
 // driveRoot is the card folder's drive root as DriveRootOf gives it.
 FormatVerdict JudgeFormatTarget(const std::wstring& driveRoot, bool removable, const std::wstring& systemDriveRoot,
                                 const std::wstring& programPath);
-
-// The UI texts by key ("IDS_STRING162"); empty when a key has no text.
-using TextLookup = std::function<std::wstring(const wchar_t* key)>;
 
 // Everything the sequence does to the world.
 class CardFormatHost {

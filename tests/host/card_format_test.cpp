@@ -165,7 +165,7 @@ public:
     }
 };
 
-std::wstring English(const wchar_t* key) {
+std::wstring English(const std::wstring& key) {
     static const std::map<std::wstring, std::wstring> texts{
         {L"IDS_STRING162", L"Formatting memory card"},
         {L"IDS_STRING163", L"Caution: All data will be deleted, if you format the memory card."},

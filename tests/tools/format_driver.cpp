@@ -133,7 +133,7 @@ int wmain(int argc, wchar_t** argv) {
     ClaimedSizeHost host(page, service, CardFormatOptions{static_cast<DWORD>(std::stoul(argv[5]))}, claimed);
     {
         User user(answer == L"yes");
-        CardFormatter(host, cardRoot, [&](const wchar_t* key) {
+        CardFormatter(host, cardRoot, [&](const std::wstring& key) {
             auto it = texts.find(key);
             return it == texts.end() ? std::wstring() : it->second;
         }).Run();
