@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,6 +52,15 @@ public:
     // Null when the file cannot be opened.
     virtual std::unique_ptr<CardFile> Open(const std::wstring& path, FileOpen mode) = 0;
     virtual bool Delete(const std::wstring& path) = 0;
+};
+
+// The program's own compiled resources (the UI text tables).
+class ProgramResources {
+public:
+    virtual ~ProgramResources() = default;
+    // The bytes of the resource of that type and name, both matched without regard to
+    // case; nullopt when there is none. The bytes stay valid for the whole run.
+    virtual std::optional<std::span<const std::uint8_t>> Find(std::wstring_view type, std::wstring_view name) = 0;
 };
 
 // The PC's current time zone.

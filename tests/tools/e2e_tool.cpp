@@ -5,12 +5,18 @@
 //                                     listening; stop when the file STOP exists
 //   e2e_tool close PID                post WM_CLOSE to the top-level windows of process PID
 //   e2e_tool windows PID              print how many visible top-level windows PID has
+//   e2e_tool title PID                print the titles of the visible top-level windows of
+//                                     process PID, one UTF-8 line each
 //   e2e_tool close-program NAME       post WM_CLOSE to the top-level windows of every
 //                                     process whose program file is called NAME
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -59,6 +65,7 @@ struct WindowQuery {
     bool close;
     int count;
     const wchar_t* programName = nullptr;
+    bool titles = false;
 };
 
 bool RunsProgram(DWORD processId, const wchar_t* name) {
@@ -83,6 +90,14 @@ BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM param) {
         ++query->count;
     } else if (IsWindowVisible(hwnd)) {
         ++query->count;
+        if (query->titles) {
+            wchar_t title[512] = {};
+            GetWindowTextW(hwnd, title, 512);
+            char utf8[2048] = {};
+            WideCharToMultiByte(CP_UTF8, 0, title, -1, utf8, sizeof utf8, nullptr, nullptr);
+            std::fwrite(utf8, 1, std::strlen(utf8), stdout);
+            std::fwrite("\n", 1, 1, stdout);
+        }
     }
     return TRUE;
 }
@@ -94,6 +109,14 @@ int Windows(DWORD processId, bool close, const wchar_t* programName = nullptr) {
     return 0;
 }
 
+int Titles(DWORD processId) {
+    // Binary output: the UTF-8 bytes go out unchanged, without CR before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    WindowQuery query{processId, false, 0, nullptr, true};
+    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&query));
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -101,7 +124,9 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"monitor" && argc == 5) return Monitor(argv[2], argv[3], argv[4]);
     if (command == L"close" && argc == 3) return Windows(static_cast<DWORD>(_wtoi(argv[2])), true);
     if (command == L"windows" && argc == 3) return Windows(static_cast<DWORD>(_wtoi(argv[2])), false);
+    if (command == L"title" && argc == 3) return Titles(static_cast<DWORD>(_wtoi(argv[2])));
     if (command == L"close-program" && argc == 3) return Windows(0, true, argv[2]);
-    std::fprintf(stderr, "usage: e2e_tool monitor OUT READY STOP | close PID | windows PID | close-program NAME\n");
+    std::fprintf(stderr,
+                 "usage: e2e_tool monitor OUT READY STOP | close PID | windows PID | title PID | close-program NAME\n");
     return 1;
 }
