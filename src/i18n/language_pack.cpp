@@ -47,17 +47,16 @@ PackLine KindOf(std::wstring_view line) {
     return PackLine::Other;
 }
 
-// Reads at most kMaxLanguagePackBytes; false on a read error.
+// Reads at most kMaxLanguagePackBytes, a piece at a time; false on a read error.
 bool ReadBounded(CardFile& file, std::vector<std::uint8_t>& bytes) {
-    bytes.resize(kMaxLanguagePackBytes);
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const auto n = file.Read(std::span(bytes).subspan(got));
+    std::uint8_t piece[4096];
+    while (bytes.size() < kMaxLanguagePackBytes) {
+        const std::size_t wanted = std::min(sizeof piece, kMaxLanguagePackBytes - bytes.size());
+        const auto n = file.Read(std::span(piece, wanted));
         if (n < 0) return false;
         if (n == 0) break;
-        got += static_cast<std::size_t>(n);
+        bytes.insert(bytes.end(), piece, piece + n);
     }
-    bytes.resize(got);
     return true;
 }
 
