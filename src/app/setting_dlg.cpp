@@ -1,7 +1,9 @@
 #include "app/setting_dlg.h"
 
 #include "app/companion_viewer.h"
+#include "app/ui_texts.h"
 #include "config/clock_file.h"
+#include "i18n/language_pack.h"
 #include "resource.h"
 
 CSettingDlg::CSettingDlg(AppServices& services, std::wstring cardRoot)
@@ -53,7 +55,15 @@ BOOL CSettingDlg::OnInitDialog() {
         return TRUE;
     }
 
+    ParseLanguagePack(services_.files, cardRoot_ + L"lang\\", store_.LanguagePack());
     if (!store_.Load(cardRoot_ + L"setup.cfg")) store_.RestoreDefaults(cardRoot_);
+
+    // The viewer's own language wins while it runs, so both programs speak the same one.
+    const std::wstring language =
+        ChooseUiLanguage(CompanionViewerRunning(), viewerLanguage_, store_.LanguagePack().PackCodes,
+                         store_.Record()->Get(Field::LanguageIndex));
+    UiTexts().Load(language, kEnglishWord);
+    SetWindowTextW(m_hWnd, UiTexts().Lookup(L"IDS_STRING101").c_str());
 
     initialised_ = true;
     return TRUE;

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,6 +59,15 @@ struct PcZoneInfo {
     std::int32_t bias = 0;          // minutes to add to local time to get UTC (UTC+9 gives -540)
     std::int32_t standardBias = 0;  // added to bias during standard time (usually 0)
     std::wstring standardName;      // the zone's standard-time name, as in the zone database
+};
+
+// The program's own compiled resources (the UI text tables).
+class ProgramResources {
+public:
+    virtual ~ProgramResources() = default;
+    // The bytes of the resource of that type and name, both matched without regard to
+    // case; nullopt when there is none. The bytes stay valid for the whole run.
+    virtual std::optional<std::span<const std::uint8_t>> Find(std::wstring_view type, std::wstring_view name) = 0;
 };
 
 // The PC's current time zone.

@@ -93,6 +93,17 @@ bool Win32FileSystem::Delete(const std::wstring& path) {
     return DeleteFileW(path.c_str()) != 0;
 }
 
+std::optional<std::span<const std::uint8_t>> Win32ProgramResources::Find(std::wstring_view type,
+                                                                         std::wstring_view name) {
+    const std::wstring typeText(type), nameText(name);
+    HRSRC found = FindResourceW(nullptr, nameText.c_str(), typeText.c_str());
+    if (!found) return std::nullopt;
+    HGLOBAL loaded = LoadResource(nullptr, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return std::nullopt;
+    return std::span(static_cast<const std::uint8_t*>(bytes), SizeofResource(nullptr, found));
+}
+
 std::int32_t Win32PcTimeZone::StandardBias() {
     TIME_ZONE_INFORMATION zone{};
     if (GetTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID) return 0;

@@ -20,6 +20,12 @@ public:
     bool Delete(const std::wstring& path) override;
 };
 
+// Resources of the program file itself.
+class Win32ProgramResources final : public ProgramResources {
+public:
+    std::optional<std::span<const std::uint8_t>> Find(std::wstring_view type, std::wstring_view name) override;
+};
+
 class Win32PcTimeZone final : public PcTimeZone {
 public:
     std::int32_t StandardBias() override;

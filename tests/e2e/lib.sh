@@ -98,6 +98,9 @@ pid_of_line() { grep -F -- "$1" "$MONITOR_OUT" | head -1 | cut -f1; }
 # The lines printed by one process, without the pid column.
 lines_of() { awk -F'\t' -v pid="$1" '$1 == pid { print $2 }' "$MONITOR_OUT"; }
 
+# The same without the "[key] = value" lines the text tables print while they load.
+record_lines_of() { lines_of "$1" | grep -v '^\[[A-Za-z0-9_]*\] = '; }
+
 close_windows_of() { "$WINE" "$E2E_TOOL" close "$1" >/dev/null; }
 
 # expect_exit PID SECONDS: the Unix process PID ends by itself within SECONDS.

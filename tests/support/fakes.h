@@ -46,6 +46,28 @@ public:
     std::vector<std::wstring> shown;
 };
 
+// Named resources in memory; type and name match without regard to case (ASCII), as
+// FindResourceW matches them.
+class MemoryResources final : public ProgramResources {
+public:
+    void Add(std::wstring type, std::wstring name, std::vector<std::uint8_t> bytes) {
+        blobs[{Upper(std::move(type)), Upper(std::move(name))}] = std::move(bytes);
+    }
+    std::optional<std::span<const std::uint8_t>> Find(std::wstring_view type, std::wstring_view name) override {
+        const auto found = blobs.find({Upper(std::wstring(type)), Upper(std::wstring(name))});
+        if (found == blobs.end()) return std::nullopt;
+        return std::span<const std::uint8_t>(found->second);
+    }
+    std::map<std::pair<std::wstring, std::wstring>, std::vector<std::uint8_t>> blobs;
+
+private:
+    static std::wstring Upper(std::wstring text) {
+        for (wchar_t& c : text)
+            if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+        return text;
+    }
+};
+
 // Files as byte vectors. Faults: a file that cannot be opened, writes that stop after a
 // budget, a failing flush or close, and a reported size larger than the bytes held (a
 // 4 GiB file without 4 GiB of memory).

@@ -7,12 +7,17 @@
 //   e2e_tool windows PID              print how many visible top-level windows PID has
 //   e2e_tool origin PID               print the screen position of the client area of the
 //                                     largest visible top-level window of PID as "X Y"
+//   e2e_tool title PID                print the titles of the visible top-level windows of
+//                                     process PID, one UTF-8 line each
 //   e2e_tool close-program NAME       post WM_CLOSE to the top-level windows of every
 //                                     process whose program file is called NAME
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <io.h>
 #include <string>
 
 namespace {
@@ -74,6 +79,7 @@ struct WindowQuery {
     const wchar_t* programName = nullptr;
     HWND largest = nullptr;
     long largestArea = 0;
+    bool titles = false;
 };
 
 bool RunsProgram(DWORD processId, const wchar_t* name) {
@@ -102,6 +108,14 @@ BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM param) {
         GetWindowRect(hwnd, &r);
         const long area = static_cast<long>(r.right - r.left) * (r.bottom - r.top);
         if (area > query->largestArea) query->largestArea = area, query->largest = hwnd;
+        if (query->titles) {
+            wchar_t title[512] = {};
+            GetWindowTextW(hwnd, title, 512);
+            char utf8[2048] = {};
+            WideCharToMultiByte(CP_UTF8, 0, title, -1, utf8, sizeof utf8, nullptr, nullptr);
+            std::fwrite(utf8, 1, std::strlen(utf8), stdout);
+            std::fwrite("\n", 1, 1, stdout);
+        }
     }
     return TRUE;
 }
@@ -110,6 +124,15 @@ int Windows(DWORD processId, bool close, const wchar_t* programName = nullptr) {
     WindowQuery query{processId, close, 0, programName};
     EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&query));
     std::printf("%d\n", query.count);
+    return 0;
+}
+
+int Titles(DWORD processId) {
+    // Binary output: the UTF-8 bytes go out unchanged, without CR before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    WindowQuery query{processId, false, 0};
+    query.titles = true;
+    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&query));
     return 0;
 }
 
@@ -128,7 +151,9 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%ld %ld\n", origin.x, origin.y);
         return 0;
     }
+    if (command == L"title" && argc == 3) return Titles(static_cast<DWORD>(_wtoi(argv[2])));
     if (command == L"close-program" && argc == 3) return Windows(0, true, argv[2]);
-    std::fprintf(stderr, "usage: e2e_tool monitor OUT READY STOP | close PID | windows PID | close-program NAME\n");
+    std::fprintf(stderr,
+                 "usage: e2e_tool monitor OUT READY STOP | close PID | windows PID | title PID | close-program NAME\n");
     return 1;
 }
