@@ -168,3 +168,14 @@
 #define IDB_BAR_BLUE 179
 // The main window's background.
 #define IDB_BACKGROUND 501
+
+// Main window
+#define IDC_TITLE 2001
+#define IDC_TAB_RECORD 2202
+#define IDC_TAB_CARD 2203
+#define IDC_TAB_SYSTEM 2204
+#define IDC_MINIMISE 2300
+#define IDC_CLOSE 2301
+#define IDC_INITIALIZE 2302
+#define IDC_CANCEL 2303
+#define IDC_SAVE 2304
