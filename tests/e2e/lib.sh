@@ -101,6 +101,16 @@ lines_of() { awk -F'\t' -v pid="$1" '$1 == pid { print $2 }' "$MONITOR_OUT"; }
 # The same without the "[key] = value" lines the text tables print while they load.
 record_lines_of() { lines_of "$1" | grep -v '^\[[A-Za-z0-9_]*\] = '; }
 
+# wait_for_window PID [SECONDS]: waits until process PID shows a window.
+wait_for_window() {
+    local seconds=${2:-20}
+    for _ in $(seq $((seconds * 10))); do
+        [ "$("$WINE" "$E2E_TOOL" windows "$1" | tr -d '\r')" -ge 1 ] 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 close_windows_of() { "$WINE" "$E2E_TOOL" close "$1" >/dev/null; }
 
 # expect_exit PID SECONDS: the Unix process PID ends by itself within SECONDS.

@@ -18,8 +18,7 @@ if wait_for_line "$load_banner"; then
     want=$(printf '%s\n' "$load_banner" 'Read Product:[M250], Config Ver.:[1.2], CheckSum:[544], Read Size:[544]\n')
     [ "$got" = "$want" ] || fail "card folder argument: diagnostics differ:
 $got"
-    sleep 0.3
-    [ "$("$WINE" "$E2E_TOOL" windows "$pid" | tr -d '\r')" -ge 1 ] || fail "card folder argument: no window shown"
+    wait_for_window "$pid" || fail "card folder argument: no window shown"
     close_windows_of "$pid"
     expect_exit "$app" 20 "card folder argument"
 else
