@@ -111,6 +111,25 @@ wait_for_window() {
     return 1
 }
 
+# control PID ID: "X Y VISIBLE" of a control of the main window (screen centre).
+control() { "$WINE" "$E2E_TOOL" control "$1" "$2" | tr -d '\r'; }
+control_visible() { [ "$(control "$1" "$2" | cut -d' ' -f3)" = 1 ]; }
+
+# click_control PID ID: a real mouse click in the middle of the control.
+click_control() {
+    local at
+    at=$(control "$1" "$2") || return 1
+    xdotool mousemove ${at% *} click 1
+    sleep 0.3
+}
+
+# window_shot PID FILE: a screenshot of the program's main window alone.
+window_shot() {
+    local origin
+    origin=$(main_window_origin "$1")
+    import -window root -crop "722x587+${origin% *}+${origin#* }" +repage "$2" 2>/dev/null
+}
+
 close_windows_of() { "$WINE" "$E2E_TOOL" close "$1" >/dev/null; }
 
 # expect_exit PID SECONDS: the Unix process PID ends by itself within SECONDS.

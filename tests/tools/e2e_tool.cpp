@@ -7,6 +7,11 @@
 //   e2e_tool windows PID              print how many visible top-level windows PID has
 //   e2e_tool origin PID               print the screen position of the client area of the
 //                                     largest visible top-level window of PID as "X Y"
+//   e2e_tool control PID ID           print "X Y VISIBLE" for the control ID inside the main
+//                                     window of PID: the screen position of its centre and
+//                                     1 when it can be seen (a visible match is preferred)
+//   e2e_tool texts PID                print the texts of every top-level window of PID and
+//                                     of their children, one UTF-8 line each
 //   e2e_tool title PID                print the titles of the visible top-level windows of
 //                                     process PID, one UTF-8 line each
 //   e2e_tool close-program NAME       post WM_CLOSE to the top-level windows of every
@@ -138,6 +143,58 @@ int Titles(DWORD processId) {
 
 }  // namespace
 
+HWND MainWindow(DWORD processId) {
+    WindowQuery query{processId, false, 0};
+    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&query));
+    return query.largest;
+}
+
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK VisitControl(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<ControlSearch*>(param);
+    if (GetDlgCtrlID(hwnd) == search->id && (!search->found || IsWindowVisible(hwnd))) search->found = hwnd;
+    return TRUE;
+}
+
+int Control(DWORD processId, int id) {
+    HWND main = MainWindow(processId);
+    if (!main) return 1;
+    ControlSearch search{id, nullptr};
+    EnumChildWindows(main, VisitControl, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return 1;
+    RECT r{};
+    GetWindowRect(search.found, &r);
+    std::printf("%ld %ld %d\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2, IsWindowVisible(search.found) ? 1 : 0);
+    return 0;
+}
+
+void PrintText(HWND hwnd) {
+    wchar_t text[1024] = {};
+    GetWindowTextW(hwnd, text, 1024);
+    if (!text[0]) return;
+    char utf8[4096] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("%s\n", utf8);
+}
+
+BOOL CALLBACK PrintChildText(HWND hwnd, LPARAM) {
+    PrintText(hwnd);
+    return TRUE;
+}
+
+BOOL CALLBACK PrintTopLevelTexts(HWND hwnd, LPARAM param) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != static_cast<DWORD>(param) || !IsWindowVisible(hwnd)) return TRUE;
+    PrintText(hwnd);
+    EnumChildWindows(hwnd, PrintChildText, 0);
+    return TRUE;
+}
+
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"monitor" && argc == 5) return Monitor(argv[2], argv[3], argv[4]);
@@ -151,9 +208,16 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%ld %ld\n", origin.x, origin.y);
         return 0;
     }
+    if (command == L"control" && argc == 4) return Control(static_cast<DWORD>(_wtoi(argv[2])), _wtoi(argv[3]));
+    if (command == L"texts" && argc == 3) {
+        EnumWindows(PrintTopLevelTexts, static_cast<LPARAM>(_wtoi(argv[2])));
+        return 0;
+    }
     if (command == L"title" && argc == 3) return Titles(static_cast<DWORD>(_wtoi(argv[2])));
     if (command == L"close-program" && argc == 3) return Windows(0, true, argv[2]);
-    std::fprintf(stderr,
-                 "usage: e2e_tool monitor OUT READY STOP | close PID | windows PID | title PID | close-program NAME\n");
+    std::fprintf(
+        stderr,
+        "usage: e2e_tool monitor OUT READY STOP | close PID | windows PID | origin PID | control PID ID | texts PID | "
+        "title PID | close-program NAME\n");
     return 1;
 }
