@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "config/clock_file.h"
+#include "pages/registry_time_zones.h"
+#include "platform/win32_platform.h"
 #include "resource.h"
 #include "support/fakes.h"
 #include "support/time_zone_fakes.h"
@@ -178,4 +180,48 @@ TEST_F(SystemPageTest, AnEmptyRecordZoneTakesThePcZoneAndPicksReplaceIt) {
     EXPECT_NE(Record().TimeZoneName(), before);
     for (int i = static_cast<int>(Record().TimeZoneName().size()); i < 32; ++i)
         EXPECT_EQ(Record().Bytes()[380 + i], 0) << "no tail of the earlier name at " << i;
+}
+
+// The same page over the PC's real time-zone database.
+TEST(SystemPageRealZones, ARecordZoneIsFoundByNameAndOffset) {
+    MemoryFileSystem files;
+    CapturedOutput debug;
+    Win32AnsiCodePage ansi;
+    RecordedNotices notices;
+    Win32PcTimeZone pcZone;
+    NoStartup startup;
+    AppServices services{debug, ansi, files, pcZone, notices, startup};
+    RegistryTimeZoneDatabase database;
+    ConfigStore store{files, debug, ansi, notices};
+    store.CreateEmpty();
+    HWND parent = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP, 0, 0, 722, 587, nullptr, nullptr, nullptr, nullptr);
+    CSystemDlg page(
+        parent, store, [](const std::wstring& key) { return key; }, services, database, L"E:\\");
+    ASSERT_TRUE(page.Create());
+    HWND list = GetDlgItem(page.m_hWnd, IDC_SYS_ZONE);
+    auto selectedText = [&] {
+        wchar_t text[256] = {};
+        SendMessageW(list, CB_GETLBTEXT, SendMessageW(list, CB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    struct Case {
+        const char* name;
+        int bias;
+        const wchar_t* want;  // the start of the selected entry's text
+    };
+    const Case cases[] = {
+        {"Tokyo Standard Time", 540, L"(UTC+09:00) Osaka"},  // not the other +9 zones that sort before it
+        {"Nowhere Standard Time", 60, L"(UTC+01:00)"},       // the first zone with the offset
+    };
+    for (const Case& c : cases) {
+        store.Record()->SetTimeZoneName(c.name);
+        store.Record()->Set(Field::TimeZoneBias, c.bias);
+        page.RefreshFromRecord();
+        EXPECT_EQ(selectedText().rfind(c.want, 0), 0u) << c.name << ": " << selectedText().c_str();
+    }
+    wchar_t first[256] = {};
+    SendMessageW(list, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_EQ(std::wstring(first).rfind(L"(UTC+14:00)", 0), 0u) << "the largest offset comes first";
+    page.DestroyWindow();
+    DestroyWindow(parent);
 }
