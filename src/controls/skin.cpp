@@ -118,15 +118,18 @@ void BlendText(MemoryCanvas& canvas, const std::wstring& text, HFONT font, const
     MemoryDc source(canvas.Dc());
     SelectedObject selected(source.Get(), bitmap.Get());
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(canvas.Dc(), box.left + offset.dx, box.top + offset.dy, width, height, source.Get(), 0, 0, width, height,
-               blend);
+    GdiAlphaBlend(canvas.Dc(), box.left + offset.dx, box.top + offset.dy, width, height, source.Get(), 0, 0, width,
+                  height, blend);
 }
 
+// GdiAlphaBlend is the gdi32 entry AlphaBlend forwards to. Calling it directly keeps
+// msimg32.dll out of the imports: it is not a known system DLL, and the program runs
+// elevated from a folder the user can write to, where a planted copy would be loaded.
 void BlendCanvas(HDC target, int x, int y, const MemoryCanvas& source) {
     if (!source.IsCreated()) return;
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(target, x, y, source.Width(), source.Height(), source.Dc(), 0, 0, source.Width(), source.Height(),
-               blend);
+    GdiAlphaBlend(target, x, y, source.Width(), source.Height(), source.Dc(), 0, 0, source.Width(), source.Height(),
+                  blend);
 }
 
 GdiFont CreateSkinFont(int height) {
