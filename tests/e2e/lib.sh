@@ -115,6 +115,16 @@ wait_for_window() {
 control() { "$WINE" "$E2E_TOOL" control "$1" "$2" | tr -d '\r'; }
 control_visible() { [ "$(control "$1" "$2" | cut -d' ' -f3)" = 1 ]; }
 
+# eventually COMMAND...: true once COMMAND succeeds, trying for up to five seconds (a
+# click's effects arrive through the program's message queue).
+eventually() {
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # click_control PID ID: a real mouse click in the middle of the control.
 click_control() {
     local at

@@ -38,20 +38,20 @@ fresh_card "$card"
 cp -r "$card" "$WORK/original"
 start_app "$card"
 window_shot "$APP_PID" "$SHOTS/main-window.png"
-control_visible "$APP_PID" 1335 || fail "the memory card page is not shown at start"
+eventually control_visible "$APP_PID" 1335 || fail "the memory card page is not shown at start"
 control_visible "$APP_PID" 1252 && fail "the record page is shown at start"
 
 click_control "$APP_PID" 2202
-control_visible "$APP_PID" 1252 || fail "record tab: its page is not shown"
+eventually control_visible "$APP_PID" 1252 || fail "record tab: its page is not shown"
 control_visible "$APP_PID" 1335 && fail "record tab: the memory card page is still shown"
 window_shot "$APP_PID" "$SHOTS/record-page.png"
 click_control "$APP_PID" 2204
 click_control "$APP_PID" 2204
-control_visible "$APP_PID" 1326 || fail "system tab twice: its page is not shown"
+eventually control_visible "$APP_PID" 1326 || fail "system tab twice: its page is not shown"
 control_visible "$APP_PID" 1252 && fail "system tab: the record page is still shown"
 window_shot "$APP_PID" "$SHOTS/system-page.png"
 click_control "$APP_PID" 2203
-control_visible "$APP_PID" 1335 || fail "memory card tab: its page is not shown"
+eventually control_visible "$APP_PID" 1335 || fail "memory card tab: its page is not shown"
 window_shot "$APP_PID" "$SHOTS/memory-card-page.png"
 
 # Dragging the empty skin moves the window; dragging from a tab does not.
@@ -59,9 +59,9 @@ before=$(main_window_origin "$APP_PID")
 xdotool mousemove $((${before% *} + 500)) $((${before#* } + 30)) mousedown 1
 xdotool mousemove_relative --sync 20 10 mousemove_relative --sync 20 20
 xdotool mouseup 1
-sleep 0.5
+moved() { [ "$(main_window_origin "$APP_PID")" != "$before" ]; }
+eventually moved || fail "dragging the skin did not move the window"
 after=$(main_window_origin "$APP_PID")
-[ "$after" != "$before" ] || fail "dragging the skin did not move the window"
 at=$(control "$APP_PID" 2203)
 xdotool mousemove ${at% *} mousedown 1 mousemove_relative --sync 40 200 mouseup 1
 sleep 0.5
@@ -114,9 +114,10 @@ fresh_card "$card"
 rm "$card/default.cfg"
 start_app "$card"
 click_control "$APP_PID" 2302 &
-sleep 1.5
-texts=$("$WINE" "$E2E_TOOL" texts "$APP_PID" | tr -d '\r')
-grep -qF "no default.cfg :$(wine_path "$card/")default.cfg" <<<"$texts" || fail "no message box for the missing default.cfg: $texts"
+missing_default_shown() {
+    "$WINE" "$E2E_TOOL" texts "$APP_PID" | tr -d '\r' | grep -qF "no default.cfg :$(wine_path "$card/")default.cfg"
+}
+eventually missing_default_shown || fail "no message box for the missing default.cfg"
 close_windows_of "$APP_PID"
 sleep 0.5
 close_windows_of "$APP_PID"
@@ -132,7 +133,7 @@ click_control "$APP_PID" 2204
 click "$APP_PID" 680 300
 xdotool click 5 click 5 click 5
 sleep 0.3
-control_visible "$APP_PID" 1326 || fail "the clock box is not on the page"
+eventually control_visible "$APP_PID" 1326 || fail "the clock box is not on the page"
 click_control "$APP_PID" 1326
 window_shot "$APP_PID" "$SHOTS/system-page-clock.png"
 click_control "$APP_PID" 2304
