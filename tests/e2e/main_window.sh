@@ -56,8 +56,15 @@ window_shot "$APP_PID" "$SHOTS/memory-card-page.png"
 
 # Dragging the empty skin moves the window; dragging from a tab does not.
 before=$(main_window_origin "$APP_PID")
+# The first move starts the system's move loop; the later ones move the window.
 xdotool mousemove $((${before% *} + 500)) $((${before#* } + 30)) mousedown 1
-xdotool mousemove_relative --sync 20 10 mousemove_relative --sync 20 20
+sleep 0.2
+xdotool mousemove_relative 5 5
+sleep 0.5
+for _ in 1 2 3 4; do
+    xdotool mousemove_relative 10 10
+    sleep 0.2
+done
 xdotool mouseup 1
 moved() { [ "$(main_window_origin "$APP_PID")" != "$before" ]; }
 eventually moved || fail "dragging the skin did not move the window"
