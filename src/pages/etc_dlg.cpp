@@ -33,7 +33,10 @@ RECT PageRect(HWND page, int id) {
 }  // namespace
 
 CEtcDlg::CEtcDlg(HWND parent, ConfigStore& store, TextLookup texts, FormatCommand format)
-    : CBaseDialog(IDD_ETC, parent), store_(store), texts_(std::move(texts)), format_(std::move(format)) {
+    : CSettingsPage(IDD_ETC, parent, IDC_ETC_FOCUS),
+      store_(store),
+      texts_(std::move(texts)),
+      format_(std::move(format)) {
     m_scrollMax = 100;
     m_scrollStep = 100;
 }
@@ -41,7 +44,6 @@ CEtcDlg::CEtcDlg(HWND parent, ConfigStore& store, TextLookup texts, FormatComman
 const MessageMap<CEtcDlg>& CEtcDlg::Messages() {
     static const MessageMap<CEtcDlg> map{
         OnMessage(WM_PAINT, &CEtcDlg::Paint),
-        OnMessage(WM_LBUTTONDOWN, &CEtcDlg::ButtonDown),
         OnCommand(IDC_FORMAT, &CEtcDlg::FormatClicked),
         OnCommandRange(IDC_ETC_OVERWRITE_FIRST, IDC_ETC_OVERWRITE_LAST, &CEtcDlg::OverwriteChanged),
         OnCommandRange(IDC_ETC_PARTITION_A, IDC_ETC_PARTITION_C, &CEtcDlg::PartitionChanged),
@@ -51,23 +53,7 @@ const MessageMap<CEtcDlg>& CEtcDlg::Messages() {
 
 bool CEtcDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return Messages().Dispatch(*this, message, wParam, lParam, result) ||
-           CBaseDialog::HandleMessage(message, wParam, lParam, result);
-}
-
-bool CEtcDlg::PreTranslateMessage(MSG& msg) {
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) return true;
-    return CBaseDialog::PreTranslateMessage(msg);
-}
-
-BOOL CEtcDlg::OnInitDialog() {
-    CBaseDialog::OnInitDialog();
-    MoveWindow(m_hWnd, 0, 0, kViewWidth, kViewHeight, TRUE);
-    m_scrollPos = 0;
-    CreatePageFonts();
-    BuildControls();
-    InitScrolling();
-    ShowWindow(GetDlgItem(m_hWnd, IDC_ETC_FOCUS), SW_HIDE);
-    return TRUE;
+           CSettingsPage::HandleMessage(message, wParam, lParam, result);
 }
 
 int CEtcDlg::PlaceLabel(int id, const wchar_t* key, HFONT font, int x, int y) {
@@ -148,11 +134,6 @@ LRESULT CEtcDlg::Paint(WPARAM, LPARAM) {
     PaintSectionRules(dc);
     DrawPartitionShares(dc);
     EndPaint(m_hWnd, &paint);
-    return 0;
-}
-
-LRESULT CEtcDlg::ButtonDown(WPARAM, LPARAM) {
-    SetFocus(GetDlgItem(m_hWnd, IDC_ETC_FOCUS));
     return 0;
 }
 

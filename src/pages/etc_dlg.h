@@ -6,11 +6,11 @@
 #include <functional>
 
 #include "config/config_store.h"
-#include "controls/base_dialog.h"
 #include "controls/memory_canvas.h"
+#include "controls/settings_page.h"
 #include "pages/page_texts.h"
 
-class CEtcDlg final : public CBaseDialog {
+class CEtcDlg final : public CSettingsPage {
 public:
     // format runs the card formatting with the page as the owner of its windows.
     using FormatCommand = std::function<void(HWND page)>;
@@ -19,19 +19,16 @@ public:
 
     void RefreshFromRecord();
     void DrawPartitionShares(HDC dc);
-    bool PreTranslateMessage(MSG& msg) override;
 
 protected:
-    BOOL OnInitDialog() override;
+    void BuildControls() override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     static const MessageMap<CEtcDlg>& Messages();
-    void BuildControls();
     int PlaceLabel(int id, const wchar_t* key, HFONT font, int x, int y);
 
     LRESULT Paint(WPARAM, LPARAM);
-    LRESULT ButtonDown(WPARAM, LPARAM);
     void FormatClicked();
     void OverwriteChanged(UINT id);
     void PartitionChanged(UINT id);

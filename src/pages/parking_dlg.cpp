@@ -35,7 +35,7 @@ const std::vector<std::wstring> kVoltage24Labels = {L"23.2V", L"23.4V", L"23.6V"
 }  // namespace
 
 CParkingDlg::CParkingDlg(HWND parent, ConfigStore& store, TextLookup texts)
-    : CBaseDialog(IDD_PARKING, parent), store_(store), texts_(std::move(texts)) {
+    : CSettingsPage(IDD_PARKING, parent, IDC_PARK_FOCUS), store_(store), texts_(std::move(texts)) {
     m_scrollMax = 500;
     m_scrollStep = 80;
 }
@@ -44,7 +44,6 @@ const MessageMap<CParkingDlg>& CParkingDlg::Messages() {
     static const MessageMap<CParkingDlg> map{
         OnMessage(WM_PAINT, &CParkingDlg::Paint),
         OnMessage(WM_HSCROLL, &CParkingDlg::SliderMoved),
-        OnMessage(WM_LBUTTONDOWN, &CParkingDlg::ButtonDown),
         OnCommandRange(IDC_PARK_MODE_ON, IDC_PARK_MODE_OFF, &CParkingDlg::ParkingModeClicked),
         OnCommandRange(IDC_PARK_BATTERY_FIRST, IDC_PARK_BATTERY_LAST, &CParkingDlg::BatteryBoxClicked),
     };
@@ -53,24 +52,11 @@ const MessageMap<CParkingDlg>& CParkingDlg::Messages() {
 
 bool CParkingDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return Messages().Dispatch(*this, message, wParam, lParam, result) ||
-           CBaseDialog::HandleMessage(message, wParam, lParam, result);
+           CSettingsPage::HandleMessage(message, wParam, lParam, result);
 }
 
-bool CParkingDlg::PreTranslateMessage(MSG& msg) {
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) return true;
-    return CBaseDialog::PreTranslateMessage(msg);
-}
-
-BOOL CParkingDlg::OnInitDialog() {
-    CBaseDialog::OnInitDialog();
+void CParkingDlg::AttachControls() {
     for (const SliderSetup& s : kSliders) Slider(s.which).SubclassDlgItem(m_hWnd, s.id);
-    MoveWindow(m_hWnd, 0, 0, kViewWidth, kViewHeight, TRUE);
-    m_scrollPos = 0;
-    CreatePageFonts();
-    BuildControls();
-    InitScrolling();
-    ShowWindow(GetDlgItem(m_hWnd, IDC_PARK_FOCUS), SW_HIDE);
-    return TRUE;
 }
 
 int CParkingDlg::PlaceCaption(int id, const wchar_t* key, HFONT font, int x, int y) {
@@ -193,12 +179,6 @@ LRESULT CParkingDlg::SliderMoved(WPARAM, LPARAM lParam) {
         CSubSlider& slider = Slider(s.which);
         if (slider.m_hWnd == from) StoreSliderPosition(*store_.Record(), s.which, slider.GetPos());
     }
-    return 0;
-}
-
-LRESULT CParkingDlg::ButtonDown(WPARAM, LPARAM) {
-    // A click on the page takes the focus away from the sliders, so arrow keys move none.
-    SetFocus(GetDlgItem(m_hWnd, IDC_PARK_FOCUS));
     return 0;
 }
 

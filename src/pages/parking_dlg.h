@@ -5,26 +5,25 @@
 #include <array>
 
 #include "config/config_store.h"
-#include "controls/base_dialog.h"
+#include "controls/settings_page.h"
 #include "controls/sub_slider.h"
 #include "pages/page_texts.h"
 #include "pages/parking_rules.h"
 
-class CParkingDlg final : public CBaseDialog {
+class CParkingDlg final : public CSettingsPage {
 public:
     CParkingDlg(HWND parent, ConfigStore& store, TextLookup texts);
 
     void RefreshFromRecord();
     void UpdateParkingControls(bool enable);
-    bool PreTranslateMessage(MSG& msg) override;
 
 protected:
-    BOOL OnInitDialog() override;
+    void AttachControls() override;
+    void BuildControls() override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     static const MessageMap<CParkingDlg>& Messages();
-    void BuildControls();
     CSubSlider& Slider(ParkingSlider which) { return sliders_[static_cast<int>(which)]; }
     void EnableItem(int id, bool enable) { EnableWindow(GetDlgItem(m_hWnd, id), enable); }
     void CheckItem(int id, bool checked);
@@ -33,7 +32,6 @@ private:
 
     LRESULT Paint(WPARAM, LPARAM);
     LRESULT SliderMoved(WPARAM, LPARAM);
-    LRESULT ButtonDown(WPARAM, LPARAM);
     void ParkingModeClicked(UINT id);
     void BatteryBoxClicked(UINT id);
 

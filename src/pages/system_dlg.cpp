@@ -26,7 +26,7 @@ SYSTEMTIME PickerTime(HWND picker) {
 
 CSystemDlg::CSystemDlg(HWND parent, ConfigStore& store, TextLookup texts, AppServices& services,
                        const TimeZoneDatabase& zones, std::wstring cardRoot)
-    : CBaseDialog(IDD_SYSTEM, parent),
+    : CSettingsPage(IDD_SYSTEM, parent, IDC_SYS_FOCUS),
       store_(store),
       texts_(std::move(texts)),
       services_(services),
@@ -40,7 +40,6 @@ const MessageMap<CSystemDlg>& CSystemDlg::Messages() {
     static const MessageMap<CSystemDlg> map{
         OnMessage(WM_PAINT, &CSystemDlg::Paint),
         OnMessage(WM_HSCROLL, &CSystemDlg::SliderMoved),
-        OnMessage(WM_LBUTTONDOWN, &CSystemDlg::ButtonDown),
         OnCommandRange(IDC_SYS_LCD_30S, IDC_SYS_LCD_NEVER, &CSystemDlg::OptionClicked),
         OnCommandRange(IDC_SYS_LED_ON, IDC_SYS_LED_OFF, &CSystemDlg::OptionClicked),
         OnCommandRange(IDC_SYS_DST_ON, IDC_SYS_MPH, &CSystemDlg::OptionClicked),
@@ -62,24 +61,11 @@ bool CSystemDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return true;
     }
     return Messages().Dispatch(*this, message, wParam, lParam, result) ||
-           CBaseDialog::HandleMessage(message, wParam, lParam, result);
+           CSettingsPage::HandleMessage(message, wParam, lParam, result);
 }
 
-bool CSystemDlg::PreTranslateMessage(MSG& msg) {
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) return true;
-    return CBaseDialog::PreTranslateMessage(msg);
-}
-
-BOOL CSystemDlg::OnInitDialog() {
-    CBaseDialog::OnInitDialog();
+void CSystemDlg::AttachControls() {
     voiceSlider_.SubclassDlgItem(m_hWnd, IDC_SYS_VOICE);
-    MoveWindow(m_hWnd, 0, 0, kViewWidth, kViewHeight, TRUE);
-    m_scrollPos = 0;
-    CreatePageFonts();
-    BuildControls();
-    InitScrolling();
-    ShowWindow(GetDlgItem(m_hWnd, IDC_SYS_FOCUS), SW_HIDE);
-    return TRUE;
 }
 
 int CSystemDlg::PlaceLabel(int id, const wchar_t* key, int x, int y) {
@@ -232,11 +218,6 @@ LRESULT CSystemDlg::SliderMoved(WPARAM, LPARAM lParam) {
     if (from == voiceSlider_.m_hWnd) StoreVoiceSliderPosition(record, voiceSlider_.GetPos());
     if (from == GetDlgItem(m_hWnd, IDC_SYS_BRIGHTNESS))
         record.Set(Field::LcdBrightness, static_cast<int>(SendMessageW(from, TBM_GETPOS, 0, 0)));
-    return 0;
-}
-
-LRESULT CSystemDlg::ButtonDown(WPARAM, LPARAM) {
-    SetFocus(GetDlgItem(m_hWnd, IDC_SYS_FOCUS));
     return 0;
 }
 

@@ -6,12 +6,12 @@
 
 #include "app/app_services.h"
 #include "config/config_store.h"
-#include "controls/base_dialog.h"
+#include "controls/settings_page.h"
 #include "controls/sub_slider.h"
 #include "pages/page_texts.h"
 #include "pages/time_zone_list.h"
 
-class CSystemDlg final : public CBaseDialog {
+class CSystemDlg final : public CSettingsPage {
 public:
     // The zone list is read from zones here, once.
     CSystemDlg(HWND parent, ConfigStore& store, TextLookup texts, AppServices& services, const TimeZoneDatabase& zones,
@@ -20,15 +20,14 @@ public:
     int SelectedZoneIndex = -1;
 
     void RefreshFromRecord();
-    bool PreTranslateMessage(MSG& msg) override;
 
 protected:
-    BOOL OnInitDialog() override;
+    void AttachControls() override;
+    void BuildControls() override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     static const MessageMap<CSystemDlg>& Messages();
-    void BuildControls();
     int PlaceLabel(int id, const wchar_t* key, int x, int y);
     void PlaceTitle(int id, const wchar_t* key, int y);
     void Check(int id, bool checked);
@@ -39,7 +38,6 @@ private:
 
     LRESULT Paint(WPARAM, LPARAM);
     LRESULT SliderMoved(WPARAM, LPARAM);
-    LRESULT ButtonDown(WPARAM, LPARAM);
     void OptionClicked(UINT id);
     void LanguageChanged();
     void ClockToggled();
