@@ -74,6 +74,13 @@ xdotool mousemove ${at% *} mousedown 1 mousemove_relative --sync 40 200 mouseup 
 sleep 0.5
 [ "$(main_window_origin "$APP_PID")" = "$after" ] || fail "dragging from a tab moved the window"
 
+# The minimise button minimises; restored, the window is as it was.
+click_control "$APP_PID" 2300
+iconic() { [ "$("$WINE" "$E2E_TOOL" iconic "$APP_PID" | tr -d '\r')" = 1 ]; }
+eventually iconic || fail "the minimise button did not minimise the window"
+"$WINE" "$E2E_TOOL" restore "$APP_PID" >/dev/null
+eventually control_visible "$APP_PID" 1335 || fail "the restored window lost its page"
+
 # Enter and Escape on a page close nothing.
 click_control "$APP_PID" 1321
 xdotool key Return key Escape

@@ -10,6 +10,8 @@
 //   e2e_tool control PID ID           print "X Y VISIBLE" for the control ID inside the main
 //                                     window of PID: the screen position of its centre and
 //                                     1 when it can be seen (a visible match is preferred)
+//   e2e_tool iconic PID               print 1 when the main window of PID is minimised, else 0
+//   e2e_tool restore PID              restore the minimised main window of PID
 //   e2e_tool texts PID                print the texts of every top-level window of PID and
 //                                     of their children, one UTF-8 line each
 //   e2e_tool title PID                print the titles of the visible top-level windows of
@@ -209,6 +211,16 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"control" && argc == 4) return Control(static_cast<DWORD>(_wtoi(argv[2])), _wtoi(argv[3]));
+    if (command == L"iconic" && argc == 3) {
+        HWND main = MainWindow(static_cast<DWORD>(_wtoi(argv[2])));
+        std::printf("%d\n", main && IsIconic(main) ? 1 : 0);
+        return main ? 0 : 1;
+    }
+    if (command == L"restore" && argc == 3) {
+        HWND main = MainWindow(static_cast<DWORD>(_wtoi(argv[2])));
+        if (main) PostMessageW(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return main ? 0 : 1;
+    }
     if (command == L"texts" && argc == 3) {
         EnumWindows(PrintTopLevelTexts, static_cast<LPARAM>(_wtoi(argv[2])));
         return 0;
