@@ -6,28 +6,18 @@
 
 #include "resource.h"
 #include "support/fakes.h"
+#include "win/page_test.h"
 
 namespace {
 
-class EtcPageTest : public ::testing::Test {
+class EtcPageTest : public PageTest<CEtcDlg> {
 protected:
     void SetUp() override {
-        store.CreateEmpty();
-        parent = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 0, 0, 722, 587, nullptr, nullptr,
-                                 nullptr, nullptr);
-        page = std::make_unique<CEtcDlg>(
+        PageTest::SetUp();
+        Open(std::make_unique<CEtcDlg>(
             parent, store, [](const std::wstring& key) { return key == L"IDS_STRING161" ? L"Format" : key; },
-            [this](HWND) { ++formats; });
-        ASSERT_TRUE(page->Create());
-        ShowWindow(page->m_hWnd, SW_SHOW);
+            [this](HWND) { ++formats; }));
     }
-    void TearDown() override {
-        page.reset();
-        DestroyWindow(parent);
-    }
-    ConfigRecord& Record() { return *store.Record(); }
-    HWND Item(int id) { return GetDlgItem(page->m_hWnd, id); }
-    bool Checked(int id) { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     std::vector<std::wstring> ShareTexts() {
         UpdateWindow(page->m_hWnd);
         std::vector<std::wstring> texts;
@@ -57,13 +47,6 @@ protected:
         return length;
     }
 
-    MemoryFileSystem files;
-    CapturedOutput debug;
-    Latin1CodePage ansi;
-    RecordedNotices notices;
-    ConfigStore store{files, debug, ansi, notices};
-    HWND parent = nullptr;
-    std::unique_ptr<CEtcDlg> page;
     int formats = 0;
 };
 

@@ -10,6 +10,7 @@
 
 #include "resource.h"
 #include "support/fakes.h"
+#include "win/page_test.h"
 
 namespace {
 
@@ -24,28 +25,17 @@ const std::map<std::wstring, std::wstring> kTexts = {
     {L"IDS_STRING216", L"Impact sensitivity at continuous mode"},
 };
 
-class ParkingPageTest : public ::testing::Test {
+class ParkingPageTest : public PageTest<CParkingDlg> {
 protected:
     void SetUp() override {
-        store.CreateEmpty();
-        parent = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 0, 0, 722, 587, nullptr, nullptr,
-                                 nullptr, nullptr);
-        page = std::make_unique<CParkingDlg>(parent, store, [](const std::wstring& key) {
+        PageTest::SetUp();
+        Open(std::make_unique<CParkingDlg>(parent, store, [](const std::wstring& key) {
             auto at = kTexts.find(key);
             return at == kTexts.end() ? std::wstring() : at->second;
-        });
-        ASSERT_TRUE(page->Create());
-        ShowWindow(page->m_hWnd, SW_SHOW);
-    }
-    void TearDown() override {
-        page.reset();
-        DestroyWindow(parent);
+        }));
     }
 
-    ConfigRecord& Record() { return *store.Record(); }
-    HWND Item(int id) { return GetDlgItem(page->m_hWnd, id); }
     int Pos(int id) { return static_cast<int>(SendMessageW(Item(id), TBM_GETPOS, 0, 0)); }
-    bool Checked(int id) { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool Enabled(int id) { return IsWindowEnabled(Item(id)) != 0; }
     std::vector<bool> ParkingSlidersEnabled() {
         return {Enabled(IDC_PARK_TIMER), Enabled(IDC_PARK_PARKING_IMPACT), Enabled(IDC_PARK_MOTION),
@@ -66,14 +56,6 @@ protected:
         SendMessageW(Item(IDC_PARK_MODE_OFF), BM_CLICK, 0, 0);
         user.join();
     }
-
-    MemoryFileSystem files;
-    CapturedOutput debug;
-    Latin1CodePage ansi;
-    RecordedNotices notices;
-    ConfigStore store{files, debug, ansi, notices};
-    HWND parent = nullptr;
-    std::unique_ptr<CParkingDlg> page;
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "resource.h"
 #include "support/fakes.h"
 #include "support/time_zone_fakes.h"
+#include "win/page_test.h"
 
 class NoStartup final : public StartupHost {
 public:
@@ -25,7 +26,7 @@ public:
 
 namespace {
 
-class SystemPageTest : public ::testing::Test {
+class SystemPageTest : public PageTest<CSystemDlg> {
 protected:
     void SetUp() override {
         store.CreateEmpty();
@@ -33,33 +34,20 @@ protected:
         store.LanguagePack().PackLanguageNames = {L"English", L"French"};  // "xx" has no name
         parent = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 0, 0, 722, 587, nullptr, nullptr,
                                  nullptr, nullptr);
-        page = std::make_unique<CSystemDlg>(
+        Open(std::make_unique<CSystemDlg>(
             parent, store, [](const std::wstring& key) { return key == L"IDS_STRING219" ? L"Initialize" : key; },
-            services, zoneDatabase, L"E:\\cards\\mine\\");
-        ASSERT_TRUE(page->Create());
-        ShowWindow(page->m_hWnd, SW_SHOW);
+            services, zoneDatabase, L"E:\\cards\\mine\\"));
     }
     void TearDown() override {
-        page.reset();
-        DestroyWindow(parent);
+        PageTest::TearDown();
         ClockSettingEnabled = 0;
     }
-    ConfigRecord& Record() { return *store.Record(); }
-    HWND Item(int id) { return GetDlgItem(page->m_hWnd, id); }
-    bool Checked(int id) { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Click(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
 
-    MemoryFileSystem files;
-    CapturedOutput debug;
-    Latin1CodePage ansi;
-    RecordedNotices notices;
     FixedTimeZone pcZone{-540};
     NoStartup startup;
     AppServices services{debug, ansi, files, pcZone, notices, startup};
     MemoryTimeZoneDatabase zoneDatabase = SampleZoneDatabase();
-    ConfigStore store{files, debug, ansi, notices};
-    HWND parent = nullptr;
-    std::unique_ptr<CSystemDlg> page;
 };
 
 }  // namespace
