@@ -67,7 +67,6 @@ BOOL CSettingDlg::OnInitDialog() {
     Relauncher relauncher(services_.startup, services_.debug);
     if (relauncher.RunsFromRemovableMedia(moduleFolder_) && relauncher.CopyToLocalDisk() &&
         relauncher.Relaunch(moduleFolder_)) {
-        relaunchPath_ = relauncher.RelaunchPath();
         PostQuitMessage(0);
         return TRUE;
     }
@@ -181,13 +180,6 @@ void CSettingDlg::ReleasePages() {
     etcPage_.reset();
     parkingPage_.reset();
     systemPage_.reset();
-}
-
-int CSettingDlg::VisiblePage() const {
-    if (etcPage_ && IsWindowVisible(etcPage_->m_hWnd)) return IDC_TAB_CARD;
-    if (parkingPage_ && IsWindowVisible(parkingPage_->m_hWnd)) return IDC_TAB_RECORD;
-    if (systemPage_ && IsWindowVisible(systemPage_->m_hWnd)) return IDC_TAB_SYSTEM;
-    return 0;
 }
 
 void CSettingDlg::ShowPage(UINT tabId) {

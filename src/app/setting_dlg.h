@@ -28,14 +28,6 @@ public:
     CSettingDlg(AppServices& services, std::wstring cardRoot);
     ~CSettingDlg() override;
 
-    ConfigStore& Store() { return store_; }
-    const std::wstring& ModuleFolder() const { return moduleFolder_; }
-    const std::wstring& RelaunchPath() const { return relaunchPath_; }
-    const std::wstring& ViewerLanguage() const { return viewerLanguage_; }
-    bool Initialised() const { return initialised_; }
-    // The page shown now (one of the tab ids), for tests and the tabs themselves.
-    int VisiblePage() const;
-
 protected:
     BOOL OnInitDialog() override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -61,7 +53,6 @@ private:
     ConfigStore store_;
     HICON icon_;
     std::wstring moduleFolder_;
-    std::wstring relaunchPath_;
     std::wstring viewerLanguage_;
     RECT client_{};
     bool initialised_ = false;

@@ -110,14 +110,13 @@ void CEtcDlg::DrawPartitionShares(HDC dc) {
     const ShareRow& shares = PartitionShares(store_.Record()->Get(Field::MemoryPartition));
     const int x0 = PageRect(m_hWnd, IDC_ETC_SHARE_FIRST).right + 10;
     const int y0 = PageRect(m_hWnd, IDC_ETC_PARTITION_A).bottom + 21;
-    HDC pageDc = GetDC(m_hWnd);
     SkinStretcher stretcher;
     for (int i = 0; i < 5; ++i) {
         const int width = ShareBarWidth(shares[i]);
         MemoryCanvas& bar = bars_[i];
         if (!bar.IsCreated() || bar.Width() != width) {
             bar.Release();
-            if (width > 0 && bar.Create(pageDc, width, kBarHeight)) stretcher.PaintSkin(bar, kFirstBarImage + i);
+            if (width > 0 && bar.Create(dc, width, kBarHeight)) stretcher.PaintSkin(bar, kFirstBarImage + i);
         }
         if (bar.IsCreated()) BitBlt(dc, x0, y0 + kBarSpacing * i, width, kBarHeight, bar.Dc(), 0, 0, SRCCOPY);
         const std::wstring text = ShareText(shares[i]);
@@ -125,7 +124,6 @@ void CEtcDlg::DrawPartitionShares(HDC dc) {
         GetDlgItemTextW(m_hWnd, IDC_ETC_SHARE_FIRST + i, shown, 32);
         if (text != shown) SetDlgItemTextW(m_hWnd, IDC_ETC_SHARE_FIRST + i, text.c_str());
     }
-    ReleaseDC(m_hWnd, pageDc);
 }
 
 LRESULT CEtcDlg::Paint(WPARAM, LPARAM) {

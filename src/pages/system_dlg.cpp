@@ -176,9 +176,6 @@ void CSystemDlg::RefreshFromRecord() {
     FillZoneList();
     const ConfigRecord& record = *store_.Record();
     voiceSlider_.SetPos(VoiceSliderPosition(record));
-    const int led = record.Get(Field::SecurityLed);
-    for (int v = 1; v <= 3; ++v) Check(IDC_SYS_LED_ON + v - 1, led == v);
-    Check(IDC_SYS_LED_OFF, led == 0);
 
     ClockSettingEnabled = 0;
     Check(IDC_SYS_CLOCK, false);
@@ -191,17 +188,10 @@ void CSystemDlg::RefreshFromRecord() {
     SendDlgItemMessageW(m_hWnd, IDC_SYS_LANGUAGE, CB_SETCURSEL,
                         static_cast<WPARAM>(language >= 0 && language < entries ? language : -1), 0);
 
-    const SystemOptionChecks checks = CheckedSystemOptions(record);
-    Check(IDC_SYS_DST_ON, checks.daylightSaving == IDC_SYS_DST_ON);
-    Check(IDC_SYS_DST_OFF, checks.daylightSaving == IDC_SYS_DST_OFF);
-    Check(IDC_SYS_KMH, checks.speedUnit == IDC_SYS_KMH);
-    Check(IDC_SYS_MPH, checks.speedUnit == IDC_SYS_MPH);
     SendDlgItemMessageW(m_hWnd, IDC_SYS_BRIGHTNESS, TBM_SETPOS, TRUE, record.Get(Field::LcdBrightness));
-    for (int id : {IDC_SYS_LCD_30S, IDC_SYS_LCD_10MIN, IDC_SYS_LCD_NEVER}) Check(id, id == checks.lcdOff);
-    Check(IDC_SYS_WAYGUARD_ON, checks.wayguard == IDC_SYS_WAYGUARD_ON);
-    Check(IDC_SYS_WAYGUARD_OFF, checks.wayguard == IDC_SYS_WAYGUARD_OFF);
-    Check(IDC_SYS_STAMP_ON, checks.speedStamp == IDC_SYS_STAMP_ON);
-    Check(IDC_SYS_STAMP_OFF, checks.speedStamp == IDC_SYS_STAMP_OFF);
+    // Every option button, hidden ones included, checked exactly when it stands for the record's value.
+    const SystemOptionChecks checks = CheckedSystemOptions(record);
+    for (const OptionValue& option : SystemOptionValues()) Check(option.id, checks.Has(option.id));
 }
 
 LRESULT CSystemDlg::Paint(WPARAM, LPARAM) {

@@ -25,5 +25,9 @@ bool StoreSystemOption(ConfigRecord& record, int id);
 struct SystemOptionChecks {
     int lcdOff, securityLed, daylightSaving, speedUnit, speedStamp, wayguard;
     bool operator==(const SystemOptionChecks&) const = default;
+    bool Has(int id) const {
+        return id == lcdOff || id == securityLed || id == daylightSaving || id == speedUnit || id == speedStamp ||
+               id == wayguard;
+    }
 };
 SystemOptionChecks CheckedSystemOptions(const ConfigRecord& record);
